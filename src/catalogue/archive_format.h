@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string_view>
+
+// Category code of an archive section header, already trimmed and lower-cased, such as
+// "[armi]"; -1 when the header names no category.
+int category_of_header(std::string_view header);
+
+// The C-locale white space: blank, tab, LF, VT, FF, CR.
+std::string_view trim_blanks(std::string_view text);

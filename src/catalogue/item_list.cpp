@@ -1,0 +1,114 @@
+#include "item_list.h"
+
+ItemList::~ItemList() { clear(); }
+
+Item* ItemList::push_front(Item* item) {
+    auto* node = new Node{item, nullptr};
+    if (last_ == nullptr) {
+        node->next = node;
+        last_ = node;
+    } else {
+        node->next = last_->next;
+        last_->next = node;
+    }
+    ++count_;
+    return item;
+}
+
+Item* ItemList::remove(Item* item) {
+    if (last_ == nullptr) {
+        return nullptr;
+    }
+    Node* before = last_;
+    Node* node = last_->next;
+    for (std::int32_t i = 0; i < count_; ++i) {
+        if (node->item == item) {
+            if (node == before) {
+                last_ = nullptr;
+            } else {
+                before->next = node->next;
+                if (node == last_) {
+                    last_ = before;
+                }
+            }
+            if (cursor_ == node) {
+                cursor_ = nullptr;
+            }
+            delete node;
+            --count_;
+            return item;
+        }
+        before = node;
+        node = node->next;
+    }
+    return nullptr;
+}
+
+void ItemList::clear() {
+    Node* node = first();
+    for (std::int32_t i = 0; i < count_; ++i) {
+        Node* following = node->next;
+        node->item->release();
+        delete node;
+        node = following;
+    }
+    last_ = nullptr;
+    cursor_ = nullptr;
+    count_ = 0;
+}
+
+void ItemList::splice_front(ItemList& other) {
+    if (other.last_ == nullptr || &other == this) {
+        return;
+    }
+    if (last_ == nullptr) {
+        last_ = other.last_;
+    } else {
+        Node* const other_first = other.last_->next;
+        other.last_->next = last_->next;
+        last_->next = other_first;
+    }
+    count_ += other.count_;
+    other.last_ = nullptr;
+    other.cursor_ = nullptr;
+    other.count_ = 0;
+}
+
+void ItemList::rewind() { cursor_ = first(); }
+
+Item* ItemList::next() {
+    if (cursor_ == nullptr) {
+        return nullptr;
+    }
+    Item* const item = cursor_->item;
+    cursor_ = cursor_ == last_ ? nullptr : cursor_->next;
+    return item;
+}
+
+void ItemList::push_back(Node* node) {
+    if (last_ == nullptr) {
+        node->next = node;
+    } else {
+        node->next = last_->next;
+        last_->next = node;
+    }
+    last_ = node;
+    ++count_;
+}
+
+ItemList::Node* ItemList::pop_front_node() {
+    Node* const node = first();
+    if (node == nullptr) {
+        return nullptr;
+    }
+    if (node == last_) {
+        last_ = nullptr;
+    } else {
+        last_->next = node->next;
+    }
+    if (cursor_ == node) {
+        cursor_ = nullptr;
+    }
+    --count_;
+    return node;
+}

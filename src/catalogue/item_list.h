@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+#include "items/item.h"
+#include "items/sort_mode.h"
+
+// A circular singly linked list of shared Item references, reached through its last node,
+// with a read cursor. The catalogue and every filter or search result are ItemLists; each
+// node owns one reference of its item.
+class ItemList {
+public:
+    ItemList() = default;
+    ItemList(const ItemList&) = delete;
+    ItemList& operator=(const ItemList&) = delete;
+    virtual ~ItemList();
+
+    std::int32_t count() const { return count_; }
+
+    // Inserts before the first item, taking over the caller's reference.
+    Item* push_front(Item* item);
+    // Unlinks the first node holding this very record and hands its reference to the
+    // caller; nullptr when no node holds it.
+    Item* remove(Item* item);
+    // Releases every reference and frees every node.
+    void clear();
+    // Moves all nodes of other, in their order, before this list's first item.
+    void splice_front(ItemList& other);
+
+    // Puts the read cursor on the first item; next() then returns the items in order and
+    // nullptr after the last one. Any change to the list invalidates the cursor.
+    void rewind();
+    Item* next();
+
+    // Fills the list from an archive file. Returns 0 when the file was read, 1 when it
+    // could not be (missing, a folder, unreadable), leaving the list as it was.
+    int load(std::string_view path);
+
+    // New lists of the items that pass every bound above 0: in bound mode 0 the item's
+    // value is at least the bound, in mode 1 at most. Bounds, in order: level, strength,
+    // resistance, agility, wisdom, intelligence, attack. The result shares the records and
+    // holds them in the reverse of this list's order.
+    std::unique_ptr<ItemList> filter_stats(std::int32_t level, std::int32_t strength,
+                                           std::int32_t resistance, std::int32_t agility,
+                                           std::int32_t wisdom, std::int32_t intelligence,
+                                           std::int32_t attack, int bound_mode) const;
+    std::unique_ptr<ItemList> filter_min(std::int32_t level, std::int32_t strength,
+                                         std::int32_t resistance, std::int32_t agility,
+                                         std::int32_t wisdom, std::int32_t intelligence,
+                                         std::int32_t attack) const;
+    // A new list of the items whose lower-cased name contains text, which must already be
+    // lower case (Windows-1252). The empty text selects every item.
+    std::unique_ptr<ItemList> search_name(std::string_view text) const;
+
+    // Sorts in place by the records' own ordering under mode, which becomes the current
+    // sort mode (unchanged for an empty list).
+    void sort(SortMode mode);
+    // The sort under the current mode.
+    void quicksort();
+
+    // One link of the list; it owns one reference of its item.
+    struct Node {
+        Item* item;
+        Node* next;
+    };
+
+private:
+
+    Node* first() const { return last_ != nullptr ? last_->next : nullptr; }
+    void push_back(Node* node);
+    void push_front_node(Node* node);
+    Node* pop_front_node();
+    void quicksort_bounded(int depth_left);
+    void merge_sort();
+
+    Node* last_ = nullptr;
+    Node* cursor_ = nullptr;
+    std::int32_t count_ = 0;
+};

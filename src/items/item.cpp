@@ -1,0 +1,185 @@
+#include "item.h"
+
+#include <limits>
+
+#include "sort_mode.h"
+#include "template.h"
+
+namespace {
+
+constexpr std::string_view base_template =
+    "%n (%t){ - Livello %lvl}{, For %for}{, Res %res}{, Agi %agi}{, Sag %sag}{, Int %int}"
+    "{ - %loc}";
+
+} // namespace
+
+std::int32_t saturate_int32(std::int64_t value) {
+    if (value > std::numeric_limits<std::int32_t>::max()) {
+        return std::numeric_limits<std::int32_t>::max();
+    }
+    if (value < std::numeric_limits<std::int32_t>::min()) {
+        return std::numeric_limits<std::int32_t>::min();
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+float Item::efficacy() const {
+    // "Not >= 0" also catches a cache that is not a number.
+    if (!(efficacy_cache_ >= 0.0F)) {
+        efficacy_cache_ = compute_efficacy();
+    }
+    return efficacy_cache_;
+}
+
+std::int32_t Item::requirement() const {
+    if (requirement_cache_ < 0) {
+        requirement_cache_ = saturate_int32(compute_requirement());
+    }
+    return requirement_cache_;
+}
+
+Item::~Item() = default;
+
+std::string Item::name() const { return name_; }
+std::int32_t Item::level() const { return level_; }
+std::int32_t Item::strength() const { return strength_; }
+std::int32_t Item::resistance() const { return resistance_; }
+std::int32_t Item::agility() const { return agility_; }
+std::int32_t Item::wisdom() const { return wisdom_; }
+std::int32_t Item::intelligence() const { return intelligence_; }
+std::int32_t Item::attack() const { return 0; }
+std::string Item::location() const { return location_; }
+
+std::string Item::description() const { return describe(base_template); }
+
+std::string Item::render(std::string_view templ) const {
+    std::string w = fill_placeholder(templ, "%n", name_);
+    w = fill_placeholder(w, "%t", category_name(category_));
+    w = fill_placeholder(w, "%loc", location_);
+    w = fill_placeholder(w, "%lvl", stat_text(level_));
+    w = fill_placeholder(w, "%for", stat_text(strength_));
+    w = fill_placeholder(w, "%res", stat_text(resistance_));
+    w = fill_placeholder(w, "%agi", stat_text(agility_));
+    w = fill_placeholder(w, "%sag", stat_text(wisdom_));
+    w = fill_placeholder(w, "%int", stat_text(intelligence_));
+    return w;
+}
+
+int Item::parse_line(std::string_view line) {
+    read_name(line);
+    return 0;
+}
+
+Item& Item::copy_from(const Item& other) {
+    category_ = other.category_;
+    set_name(other.name_);
+    set_location(other.location_);
+    level_ = other.level_;
+    strength_ = other.strength_;
+    resistance_ = other.resistance_;
+    agility_ = other.agility_;
+    wisdom_ = other.wisdom_;
+    intelligence_ = other.intelligence_;
+    return *this;
+}
+
+bool Item::sorts_before(const Item& other) const { return base_sorts_before(other); }
+
+Item* Item::retain() {
+    ++ref_count_;
+    return this;
+}
+
+void Item::release() {
+    if (--ref_count_ == 0) {
+        delete this;
+    }
+}
+
+int Item::set_name(std::string_view name) {
+    name_ = name;
+    return 0;
+}
+
+int Item::set_location(std::string_view location) {
+    location_ = location;
+    return 0;
+}
+
+int Item::read_name(std::string_view line) {
+    const std::size_t n = std::min(line.find('='), line.size());
+    if (n > 0) {
+        name_ = line.substr(0, n);
+    }
+    return static_cast<int>(std::min<std::size_t>(n, std::numeric_limits<int>::max()));
+}
+
+const std::string& Item::cached_description() const {
+    if (description_cache_.empty()) {
+        description();
+    }
+    return description_cache_;
+}
+
+std::string Item::describe(std::string_view templ) const {
+    if (description_cache_.empty()) {
+        description_cache_ = render(templ);
+    }
+    return description_cache_;
+}
+
+int Item::read_fields(std::string_view line, std::span<const FieldTarget> fields) {
+    if (read_name(line) <= 0) {
+        return 2;
+    }
+    const std::size_t equals = line.find('=');
+    const std::string_view rest =
+        equals == std::string_view::npos ? std::string_view{} : line.substr(equals + 1);
+    std::size_t cursor = 0;
+    std::size_t consumed = 0;
+    bool failed = false;
+    std::string field;
+    for (const FieldTarget& target : fields) {
+        const std::size_t k = static_cast<std::size_t>(next_field(rest.substr(cursor), field));
+        if (k == 0) {
+            failed = true;
+            continue;
+        }
+        if (auto* const integer = std::get_if<std::int32_t*>(&target)) {
+            **integer = read_int(field);
+        } else if (auto* const real = std::get_if<float*>(&target)) {
+            **real = narrow_to_float(read_double(field));
+        } else if (unquote(field) > 0) {
+            *std::get<std::string*>(target) = field;
+        }
+        consumed += k + 1;
+        // A missing trailing field reads the last one present again.
+        if (consumed < rest.size()) {
+            cursor += k + 1;
+        }
+    }
+    return failed ? 1 : 0;
+}
+
+bool Item::name_before(const Item& other) const { return name_ < other.name_; }
+
+bool Item::base_sorts_before(const Item& other) const {
+    if (category_ != other.category_) {
+        return category_ < other.category_;
+    }
+    if (current_sort_mode() == sort_by_requirement) {
+        const std::int32_t mine = requirement();
+        const std::int32_t theirs = other.requirement();
+        if (mine != theirs) {
+            return mine < theirs;
+        }
+    }
+    return name_before(other);
+}
+
+float Item::compute_efficacy() const { return 0.0F; }
+
+std::int64_t Item::compute_requirement() const {
+    return non_negative(level_) + non_negative(strength_) + non_negative(resistance_) +
+           non_negative(agility_) + non_negative(wisdom_) + non_negative(intelligence_);
+}

@@ -1,0 +1,113 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "data_line.h"
+
+// Category code carried by every record: 0 undefined, 1 weapons, 2-13 wearables,
+// 14-15 bows and arrows, 16-18 jewels, 19 abilities, 20 spells.
+using ItemCategory = std::int32_t;
+
+// The reference-counted record behind every catalogue entry. One record is shared by the
+// catalogue and by every filtered view of it, so it is never copied: holders call
+// retain() and release(), and the last release destroys it.
+//
+// Texts are Windows-1252 bytes. A text the record does not have reads as the empty string,
+// and storing the empty string means "none".
+class Item {
+public:
+    Item() = default;
+    Item(const Item&) = delete;
+    Item& operator=(const Item&) = delete;
+
+    // Virtual operations, in their fixed slot order.
+    virtual float efficacy() const;
+    virtual std::int32_t requirement() const;
+    virtual ~Item();
+    virtual std::string name() const;
+    virtual std::int32_t level() const;
+    virtual std::int32_t strength() const;
+    virtual std::int32_t resistance() const;
+    virtual std::int32_t agility() const;
+    virtual std::int32_t wisdom() const;
+    virtual std::int32_t intelligence() const;
+    virtual std::int32_t attack() const;
+    virtual std::string location() const;
+    virtual std::string description() const;
+    virtual std::string render(std::string_view templ) const;
+    virtual int parse_line(std::string_view line);
+    virtual Item& copy_from(const Item& other);
+    virtual bool sorts_before(const Item& other) const;
+
+    ItemCategory category() const { return category_; }
+    void set_category(ItemCategory code) { category_ = code; }
+
+    Item* retain();
+    void release();
+    std::int32_t ref_count() const { return ref_count_; }
+
+    int set_name(std::string_view name);
+    int set_location(std::string_view location);
+
+    // Takes the name from a data line: the characters before its first "=" (blanks kept),
+    // or the whole line without "=". Returns their number; with 0 the name is unchanged.
+    int read_name(std::string_view line);
+
+    // The name without a copy, for sorting and searching.
+    std::string_view name_view() const { return name_; }
+
+    // The description held in the cache, rendered on first use. The list models read it
+    // on every repaint, so it is handed out by reference.
+    const std::string& cached_description() const;
+
+protected:
+    // Renders the template through the class's own render() on the first call, then serves
+    // the cache; each class's description() passes its own template here.
+    std::string describe(std::string_view templ) const;
+
+    // Reads the fields after the "=" into their targets, in order, and returns the
+    // result of parse_line: 0 accepted, 1 an empty field, 2 no name.
+    int read_fields(std::string_view line, std::span<const FieldTarget> fields);
+
+    // The base ordering: category code, then requirement under the requirement sort,
+    // then name.
+    bool base_sorts_before(const Item& other) const;
+
+    // Category and name comparison shared by every ordering.
+    bool name_before(const Item& other) const;
+
+    virtual float compute_efficacy() const;
+    virtual std::int64_t compute_requirement() const;
+
+    mutable float efficacy_cache_ = -1.0F;
+    mutable std::int32_t requirement_cache_ = -1;
+    mutable std::string description_cache_;
+    ItemCategory category_ = 0;
+    std::string name_;
+    std::string location_;
+    std::int32_t level_ = 0;
+    std::int32_t strength_ = 0;
+    std::int32_t resistance_ = 0;
+    std::int32_t agility_ = 0;
+    std::int32_t wisdom_ = 0;
+    std::int32_t intelligence_ = 0;
+
+private:
+    std::int32_t ref_count_ = 1;
+};
+
+// A new record of the class for the code, holding one reference that the caller owns.
+// Codes outside 1..20 give a plain Item with code 0.
+Item* create_item(int code);
+
+// Display name of a category code; "Indefinito" for any code outside 1..20.
+std::string category_name(int code);
+
+// Clamps a wide sum into the 32-bit range used by every statistic.
+std::int32_t saturate_int32(std::int64_t value);
+
+// max(0, value), widened so that sums of several statistics cannot overflow.
+inline std::int64_t non_negative(std::int32_t value) { return value > 0 ? value : 0; }

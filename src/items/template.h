@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Description templates: plain text with placeholders ("%" and letters) and optional groups
+// in braces that show, without their braces, when their placeholder has a value and vanish
+// when it is empty.
+
+// The text with every occurrence of placeholder filled with value, group rules included.
+std::string fill_placeholder(std::string_view text, std::string_view placeholder,
+                             std::string_view value);
+
+// Text of an integer value: "?" for -1 (not stated), "" for 0 (none), else its digits.
+std::string stat_text(std::int32_t value);
+
+// Text of a floating-point value with at most 5 significant digits: «0.», «6.5», «12346»,
+// «1.2346e+005». Halfway cases round away from zero. Independent of the C locale.
+std::string class_text(double value);
