@@ -11,7 +11,9 @@ BusyCallback& busy_callback() {
 
 } // namespace
 
-void set_busy_callback(BusyCallback callback) { busy_callback() = std::move(callback); }
+void set_busy_callback(BusyCallback callback) {
+    busy_callback() = std::move(callback);
+}
 
 BusyScope::BusyScope() {
     if (busy_callback()) {

@@ -1,6 +1,8 @@
 #include "item_list.h"
 
-ItemList::~ItemList() { clear(); }
+ItemList::~ItemList() {
+    clear();
+}
 
 Item* ItemList::push_front(Item* item) {
     auto* node = new Node{item, nullptr};
@@ -74,7 +76,9 @@ void ItemList::splice_front(ItemList& other) {
     other.count_ = 0;
 }
 
-void ItemList::rewind() { cursor_ = first(); }
+void ItemList::rewind() {
+    cursor_ = first();
+}
 
 Item* ItemList::next() {
     if (cursor_ == nullptr) {

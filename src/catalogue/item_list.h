@@ -67,7 +67,6 @@ public:
     };
 
 private:
-
     Node* first() const { return last_ != nullptr ? last_->next : nullptr; }
     void push_back(Node* node);
     void push_front_node(Node* node);

@@ -7,10 +7,9 @@ namespace {
 
 // Whether item meets every bound above 0: at least the bound in mode 0, at most in mode 1.
 bool passes(const Item& item, const std::array<std::int32_t, 7>& bounds, int bound_mode) {
-    const std::array<std::int32_t, 7> values = {item.level(),  item.strength(),
-                                                item.resistance(), item.agility(),
-                                                item.wisdom(), item.intelligence(),
-                                                item.attack()};
+    const std::array<std::int32_t, 7> values = {
+        item.level(),  item.strength(),     item.resistance(), item.agility(),
+        item.wisdom(), item.intelligence(), item.attack()};
     for (std::size_t i = 0; i < bounds.size(); ++i) {
         if (bounds[i] <= 0) {
             continue;

@@ -3,17 +3,21 @@
 #include "sort_mode.h"
 #include "template.h"
 
-ArmourItem::ArmourItem() { set_category(3); }
+ArmourItem::ArmourItem() {
+    set_category(3);
+}
 
-std::string ArmourItem::description() const { return describe(description_template); }
+std::string ArmourItem::description() const {
+    return describe(description_template);
+}
 
 std::string ArmourItem::render(std::string_view templ) const {
     return fill_protective_placeholders(Item::render(templ), armour_class_, attack_, bonus_);
 }
 
 int ArmourItem::parse_line(std::string_view line) {
-    const FieldTarget fields[] = {&bonus_,   &strength_, &resistance_, &agility_,     &intelligence_,
-                                  &wisdom_,  &attack_,   &location_,   &armour_class_};
+    const FieldTarget fields[] = {&bonus_,  &strength_, &resistance_, &agility_,     &intelligence_,
+                                  &wisdom_, &attack_,   &location_,   &armour_class_};
     return read_fields(line, fields);
 }
 
@@ -25,7 +29,9 @@ bool ArmourItem::sorts_before(const Item& other) const {
     return protective_sorts_before(*this, armour_class_, other, other_class);
 }
 
-float ArmourItem::compute_efficacy() const { return armour_class_ >= 0.0F ? armour_class_ : 0.0F; }
+float ArmourItem::compute_efficacy() const {
+    return armour_class_ >= 0.0F ? armour_class_ : 0.0F;
+}
 
 std::int64_t ArmourItem::compute_requirement() const {
     return protective_requirement(*this, attack_);
@@ -52,8 +58,8 @@ bool protective_sorts_before(const Item& self, float self_class, const Item& oth
     return self.name_view() < other.name_view();
 }
 
-std::string fill_protective_placeholders(std::string text, float armour_class,
-                                         std::int32_t attack, std::string_view bonus) {
+std::string fill_protective_placeholders(std::string text, float armour_class, std::int32_t attack,
+                                         std::string_view bonus) {
     text = fill_placeholder(text, "%ca", armour_class >= 0.0F ? class_text(armour_class) : "?");
     text = fill_placeholder(text, "%att", stat_text(attack));
     return fill_placeholder(text, "%bon", bonus);

@@ -41,5 +41,5 @@ bool protective_sorts_before(const Item& self, float self_class, const Item& oth
                              float other_class);
 
 // Fills "%ca", "%att" and "%bon", in this order, as armour and jewels do.
-std::string fill_protective_placeholders(std::string text, float armour_class,
-                                         std::int32_t attack, std::string_view bonus);
+std::string fill_protective_placeholders(std::string text, float armour_class, std::int32_t attack,
+                                         std::string_view bonus);

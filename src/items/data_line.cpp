@@ -38,7 +38,9 @@ bool is_blank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 struct Sign {
     bool negative = false;
@@ -143,9 +145,8 @@ double read_double(std::string_view field) {
     }
     const std::string_view number = field.substr(start, i - start);
     double value = 0.0;
-    const auto [end, error] =
-        std::from_chars(number.data(), number.data() + number.size(), value,
-                        std::chars_format::general);
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
+                                              std::chars_format::general);
     if (error == std::errc::result_out_of_range) {
         value = decimal_magnitude(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (error != std::errc{} || end != number.data() + number.size()) {

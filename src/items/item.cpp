@@ -40,17 +40,37 @@ std::int32_t Item::requirement() const {
 
 Item::~Item() = default;
 
-std::string Item::name() const { return name_; }
-std::int32_t Item::level() const { return level_; }
-std::int32_t Item::strength() const { return strength_; }
-std::int32_t Item::resistance() const { return resistance_; }
-std::int32_t Item::agility() const { return agility_; }
-std::int32_t Item::wisdom() const { return wisdom_; }
-std::int32_t Item::intelligence() const { return intelligence_; }
-std::int32_t Item::attack() const { return 0; }
-std::string Item::location() const { return location_; }
+std::string Item::name() const {
+    return name_;
+}
+std::int32_t Item::level() const {
+    return level_;
+}
+std::int32_t Item::strength() const {
+    return strength_;
+}
+std::int32_t Item::resistance() const {
+    return resistance_;
+}
+std::int32_t Item::agility() const {
+    return agility_;
+}
+std::int32_t Item::wisdom() const {
+    return wisdom_;
+}
+std::int32_t Item::intelligence() const {
+    return intelligence_;
+}
+std::int32_t Item::attack() const {
+    return 0;
+}
+std::string Item::location() const {
+    return location_;
+}
 
-std::string Item::description() const { return describe(base_template); }
+std::string Item::description() const {
+    return describe(base_template);
+}
 
 std::string Item::render(std::string_view templ) const {
     std::string w = fill_placeholder(templ, "%n", name_);
@@ -83,7 +103,9 @@ Item& Item::copy_from(const Item& other) {
     return *this;
 }
 
-bool Item::sorts_before(const Item& other) const { return base_sorts_before(other); }
+bool Item::sorts_before(const Item& other) const {
+    return base_sorts_before(other);
+}
 
 Item* Item::retain() {
     ++ref_count_;
@@ -161,7 +183,9 @@ int Item::read_fields(std::string_view line, std::span<const FieldTarget> fields
     return failed ? 1 : 0;
 }
 
-bool Item::name_before(const Item& other) const { return name_ < other.name_; }
+bool Item::name_before(const Item& other) const {
+    return name_ < other.name_;
+}
 
 bool Item::base_sorts_before(const Item& other) const {
     if (category_ != other.category_) {
@@ -177,7 +201,9 @@ bool Item::base_sorts_before(const Item& other) const {
     return name_before(other);
 }
 
-float Item::compute_efficacy() const { return 0.0F; }
+float Item::compute_efficacy() const {
+    return 0.0F;
+}
 
 std::int64_t Item::compute_requirement() const {
     return non_negative(level_) + non_negative(strength_) + non_negative(resistance_) +

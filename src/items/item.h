@@ -110,4 +110,6 @@ std::string category_name(int code);
 std::int32_t saturate_int32(std::int64_t value);
 
 // max(0, value), widened so that sums of several statistics cannot overflow.
-inline std::int64_t non_negative(std::int32_t value) { return value > 0 ? value : 0; }
+inline std::int64_t non_negative(std::int32_t value) {
+    return value > 0 ? value : 0;
+}

@@ -7,11 +7,10 @@
 namespace {
 
 constexpr std::array<std::string_view, 21> display_names = {
-    "Indefinito", "Arma",         "Scudo",       "Armatura",      "Veste Nera",
-    "Veste Verde", "Veste Bianca", "Veste Rossa", "Veste Arciere", "Elmo",
-    "Guanti",     "Stivali",      "Cintura",     "Mantello",      "Arco",
-    "Frecce",     "Amuleto",      "Anello",      "Bracciale",     "Abilit\xE0",
-    "Incantesimo"};
+    "Indefinito",   "Arma",        "Scudo",         "Armatura", "Veste Nera", "Veste Verde",
+    "Veste Bianca", "Veste Rossa", "Veste Arciere", "Elmo",     "Guanti",     "Stivali",
+    "Cintura",      "Mantello",    "Arco",          "Frecce",   "Amuleto",    "Anello",
+    "Bracciale",    "Abilit\xE0",  "Incantesimo"};
 
 Item* make_record(int code) {
     if (code == 1) {

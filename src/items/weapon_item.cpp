@@ -3,9 +3,13 @@
 #include "sort_mode.h"
 #include "template.h"
 
-WeaponItem::WeaponItem() { set_category(1); }
+WeaponItem::WeaponItem() {
+    set_category(1);
+}
 
-std::string WeaponItem::description() const { return describe(description_template); }
+std::string WeaponItem::description() const {
+    return describe(description_template);
+}
 
 std::string WeaponItem::render(std::string_view templ) const {
     return fill_damage_placeholders(Item::render(templ), min_damage_, max_damage_, bonus_);
