@@ -14,7 +14,7 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 
 echo "== unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DTORVANE_SANITIZE=address,undefined -DTORVANE_BUILD_BENCH=OFF
+  -DTORVANE_SANITIZE=address,undefined -DTORVANE_BUILD_BENCH=OFF -DTORVANE_BUILD_UI=OFF
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
