@@ -24,11 +24,10 @@ struct DecimalDigits {
     int exponent = 0;
 };
 
-DecimalDigits exact_digits(double value) {
-    // 767 significant digits hold the exact expansion of any double.
+DecimalDigits digits_of(double value, int precision) {
     std::array<char, 800> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::scientific, 770);
+                                      std::chars_format::scientific, precision);
     const std::string_view text(buffer.data(),
                                 static_cast<std::size_t>(result.ptr - buffer.data()));
     const std::size_t e = text.find('e');
@@ -38,11 +37,22 @@ DecimalDigits exact_digits(double value) {
             d.digits.push_back(c);
         }
     }
-    int exponent = 0;
     const std::string_view exp_text = text.substr(e + 1);
     const char* first = exp_text.data() + (exp_text.front() == '+' ? 1 : 0);
-    std::from_chars(first, exp_text.data() + exp_text.size(), exponent);
-    d.exponent = exponent;
+    std::from_chars(first, exp_text.data() + exp_text.size(), d.exponent);
+    return d;
+}
+
+// Enough exact digits to round value to `significant` digits half away from zero. Twenty
+// correctly rounded digits decide every case but an apparent tie ("5" then zeros), which
+// may hide digits on either side; then the full expansion (767 digits at most) is taken.
+DecimalDigits exact_digits(double value, std::size_t significant) {
+    DecimalDigits d = digits_of(value, 19);
+    const std::string_view tail = std::string_view(d.digits).substr(significant);
+    if (!tail.empty() && tail.front() == '5' &&
+        tail.find_first_not_of('0', 1) == std::string_view::npos) {
+        d = digits_of(value, 770);
+    }
     return d;
 }
 
@@ -96,7 +106,7 @@ std::string class_text(double value) {
     if (std::isinf(value)) {
         return sign + "1.#INF";
     }
-    DecimalDigits d = exact_digits(value);
+    DecimalDigits d = exact_digits(value, significant);
     if (d.exponent < -1 || d.exponent >= significant) {
         round_to(d, significant);
         std::string text = sign + d.digits.substr(0, 1) + "." + d.digits.substr(1);
