@@ -1,7 +1,11 @@
 #include <array>
 
+#include "ability_item.h"
 #include "armour_item.h"
+#include "bow_item.h"
 #include "item.h"
+#include "jewel_item.h"
+#include "spell_item.h"
 #include "weapon_item.h"
 
 namespace {
@@ -19,7 +23,18 @@ Item* make_record(int code) {
     if (code >= 2 && code <= 13) {
         return new ArmourItem;
     }
-    // Until their own classes exist, the other categories are plain records.
+    if (code == 14 || code == 15) {
+        return new BowItem;
+    }
+    if (code >= 16 && code <= 18) {
+        return new JewelItem;
+    }
+    if (code == 19) {
+        return new AbilityItem;
+    }
+    if (code == 20) {
+        return new SpellItem;
+    }
     return new Item;
 }
 

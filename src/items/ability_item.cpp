@@ -1,0 +1,37 @@
+#include "ability_item.h"
+
+#include "template.h"
+
+AbilityItem::AbilityItem() {
+    set_category(19);
+}
+
+std::string AbilityItem::description() const {
+    return describe(description_template);
+}
+
+std::string AbilityItem::render(std::string_view templ) const {
+    std::string w = Item::render(templ);
+    w = fill_placeholder(w, "%gpa", stat_text(trainer_cost_));
+    w = fill_placeholder(w, "%gpi", stat_text(teacher_cost_));
+    w = fill_placeholder(w, "%ins", teacher_);
+    return fill_placeholder(w, "%add", trainer_);
+}
+
+int AbilityItem::parse_line(std::string_view line) {
+    const FieldTarget fields[] = {&level_,        &strength_,    &resistance_, &agility_,
+                                  &intelligence_, &wisdom_,      &teacher_,    &trainer_,
+                                  &teacher_cost_, &trainer_cost_};
+    return read_fields(line, fields);
+}
+
+float AbilityItem::compute_efficacy() const {
+    return static_cast<float>(non_negative(level_));
+}
+
+std::int64_t AbilityItem::compute_requirement() const {
+    // Training costs ten times what teaching does; the 64-bit sum keeps the product exact
+    // until requirement() saturates it.
+    return Item::compute_requirement() + non_negative(teacher_cost_) +
+           10 * non_negative(trainer_cost_);
+}

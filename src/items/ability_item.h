@@ -1,0 +1,37 @@
+#pragma once
+
+#include "item.h"
+
+// Abilities (category 19): all six statistics, a teacher and a trainer, each with a cost.
+// They have no location and keep the base ordering.
+class AbilityItem : public Item {
+public:
+    AbilityItem();
+
+    std::string description() const override;
+    std::string render(std::string_view templ) const override;
+    int parse_line(std::string_view line) override;
+
+    std::string teacher() const { return teacher_; }
+    void set_teacher(std::string_view teacher) { teacher_ = teacher; }
+    std::string trainer() const { return trainer_; }
+    void set_trainer(std::string_view trainer) { trainer_ = trainer; }
+    std::int32_t teacher_cost() const { return teacher_cost_; }
+    std::int32_t trainer_cost() const { return trainer_cost_; }
+
+    // Wisdom counts in the requirement but has no place here; "Costo: " and the "/"
+    // always show.
+    static constexpr std::string_view description_template =
+        "%n - {Liv. %lvl, }{For %for, }{Res %res, }{Agi %agi, }{Int %int, }"
+        "{Insegnante: %ins, }{Addestratore %add, }Costo: {Ins. %gpi}/{Add. %gpa}";
+
+protected:
+    float compute_efficacy() const override;
+    std::int64_t compute_requirement() const override;
+
+private:
+    std::string teacher_;
+    std::string trainer_;
+    std::int32_t teacher_cost_ = 0;
+    std::int32_t trainer_cost_ = 0;
+};
