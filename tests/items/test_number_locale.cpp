@@ -1,0 +1,62 @@
+#include <clocale>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "items/armour_item.h"
+#include "items/data_line.h"
+#include "items/template.h"
+
+namespace {
+
+// The window sets the C library's locale from the environment, so an Italian user gets a
+// decimal comma in printf and strtod. Number reading and writing must not follow it.
+class NumbersUnderDecimalCommaLocale : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* name : {"it_IT.UTF-8", "it_IT.utf8", "de_DE.UTF-8", "de_DE.utf8"}) {
+            if (std::setlocale(LC_ALL, name) != nullptr) {
+                break;
+            }
+        }
+        // A machine without these locales must fail here, not pass without testing.
+        ASSERT_STREQ(std::localeconv()->decimal_point, ",")
+            << "no Italian or German locale available (package locales-all)";
+        // The library's own conversions do follow the locale now.
+        ASSERT_EQ(std::strtod("6.5", nullptr), 6.0);
+    }
+
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
+};
+
+TEST_F(NumbersUnderDecimalCommaLocale, ReadingKeepsThePoint) {
+    EXPECT_EQ(read_double("6.5"), 6.5);
+    EXPECT_EQ(read_double("6,5"), 6.0);
+    EXPECT_EQ(read_double(" -1.25e2"), -125.0);
+    EXPECT_EQ(read_double("nan"), 0.0);
+    EXPECT_EQ(read_int(" -12"), -12);
+    EXPECT_EQ(read_int("1.234"), 1);
+}
+
+TEST_F(NumbersUnderDecimalCommaLocale, WritingKeepsThePoint) {
+    EXPECT_EQ(class_text(6.5), "6.5");
+    EXPECT_EQ(class_text(0), "0.");
+    EXPECT_EQ(class_text(12.345678), "12.346");
+    EXPECT_EQ(class_text(0.05), "5.e-002");
+    EXPECT_EQ(class_text(123456), "1.2346e+005");
+    EXPECT_EQ(class_text(1.03125), "1.0313");
+    EXPECT_EQ(stat_text(-1234567), "-1234567");
+}
+
+TEST_F(NumbersUnderDecimalCommaLocale, ArmourLineReadsAndRendersItsClass) {
+    const std::unique_ptr<ArmourItem, void (*)(ArmourItem*)> armour(
+        new ArmourItem, [](ArmourItem* a) { a->release(); });
+    ASSERT_EQ(armour->parse_line("Cotta di Maglia=\"+5 Res\",8,4,-1,0,0,0,\"Mercante\",6.5"), 0);
+    EXPECT_EQ(armour->armour_class(), 6.5F);
+    EXPECT_EQ(armour->description(),
+              "Cotta di Maglia - CA 6.5, +5 Res, For 8, Res 4, Agi ? - Mercante");
+}
+
+} // namespace

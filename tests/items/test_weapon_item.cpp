@@ -1,0 +1,194 @@
+#include <climits>
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "items/item.h"
+#include "items/sort_mode.h"
+#include "items/weapon_item.h"
+
+namespace {
+
+struct Released {
+    void operator()(Item* item) const { item->release(); }
+};
+using Held = std::unique_ptr<WeaponItem, Released>;
+
+Held weapon(std::string_view line, int* result = nullptr) {
+    Held item(dynamic_cast<WeaponItem*>(create_item(1)));
+    const int parsed = item->parse_line(line);
+    if (result != nullptr) {
+        *result = parsed;
+    }
+    return item;
+}
+
+// A weapon with only a name and the given damage range.
+Held with_damage(std::string_view name, int low, int high) {
+    return weapon(std::string(name) + "=\"\",0,0,0,\"\"," + std::to_string(low) + "," +
+                  std::to_string(high));
+}
+
+TEST(WeaponItem, WorkedExample) {
+    int result = -1;
+    const Held w = weapon("Spada Corta=\"+1 For\",10,0,2,\"Fabbro di Rocca\",3,7", &result);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(w->category(), 1);
+    EXPECT_EQ(w->name(), "Spada Corta");
+    EXPECT_EQ(w->bonus(), "+1 For");
+    EXPECT_EQ(w->strength(), 10);
+    EXPECT_EQ(w->intelligence(), 0);
+    EXPECT_EQ(w->wisdom(), 2);
+    EXPECT_EQ(w->location(), "Fabbro di Rocca");
+    EXPECT_EQ(w->min_damage(), 3);
+    EXPECT_EQ(w->max_damage(), 7);
+    EXPECT_EQ(w->level(), 0);
+    EXPECT_EQ(w->resistance(), 0);
+    EXPECT_EQ(w->agility(), 0);
+    EXPECT_EQ(w->attack(), 0);
+    EXPECT_EQ(w->requirement(), 12);
+    EXPECT_EQ(w->efficacy(), 10.0F);
+    EXPECT_EQ(w->description(),
+              "Spada Corta - Dmg 3-7 (5), +1 For, For 10, Sag 2, Luogo: Fabbro di Rocca");
+}
+
+TEST(WeaponItem, DamageGroupRenders) {
+    EXPECT_EQ(with_damage("Spada Corta", 3, 7)->description(), "Spada Corta - Dmg 3-7 (5), ");
+    EXPECT_EQ(with_damage("A", 0, 7)->description(), "A - Dmg -7 (3), ");
+    EXPECT_EQ(with_damage("A", 3, 0)->description(), "A - Dmg 3- (1), ");
+    EXPECT_EQ(with_damage("A", -1, 4)->description(), "A - Dmg ?-4 (1), ");
+    EXPECT_EQ(with_damage("A", -1, -1)->description(), "A - Dmg ?-? (?), ");
+    EXPECT_EQ(with_damage("A", -5, -2)->description(), "A - Dmg -5--2 (-3), ");
+}
+
+TEST(WeaponItem, ZeroAverageRemovesTheWholeDamageGroup) {
+    for (const auto& [low, high] : {std::pair{0, 0}, {0, 1}, {-1, 0}, {-3, 3}}) {
+        EXPECT_EQ(with_damage("Bastone", low, high)->description(), "Bastone - ")
+            << low << "-" << high;
+    }
+}
+
+TEST(WeaponItem, ShortLinesRepeatTheLastField) {
+    int result = -1;
+    const Held four = weapon("Mazza=\"+2\",4", &result);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(four->bonus(), "+2");
+    EXPECT_EQ(four->strength(), 4);
+    EXPECT_EQ(four->intelligence(), 4);
+    EXPECT_EQ(four->wisdom(), 4);
+    EXPECT_EQ(four->location(), "");
+    EXPECT_EQ(four->min_damage(), 4);
+    EXPECT_EQ(four->max_damage(), 4);
+
+    EXPECT_EQ(weapon("A=\"\",1,2,3,\"Bosco\",3")->max_damage(), 3);
+    const Held up_to_location = weapon("A=\"\",1,2,3,\"Bosco\"");
+    EXPECT_EQ(up_to_location->min_damage(), 0);
+    EXPECT_EQ(up_to_location->max_damage(), 0);
+    EXPECT_EQ(up_to_location->location(), "Bosco");
+    EXPECT_EQ(weapon("A=\"\",1,2,3,\"Bosco\",3,")->max_damage(), 3);
+    EXPECT_EQ(weapon("A=\"\",1,2,3,\"Bosco\",3,9,")->max_damage(), 9);
+    EXPECT_EQ(weapon("A=\"\",1,2,3,\"Bosco\",3,9,12,\"x\"")->max_damage(), 9);
+}
+
+TEST(WeaponItem, EmptyFieldOrNoNameRejects) {
+    int result = -1;
+    weapon("A=\"\",1,,3,\"Bosco\",3,9", &result);
+    EXPECT_EQ(result, 1);
+    weapon("A=,\"\",1,2,3,\"Bosco\",3,9", &result);
+    EXPECT_EQ(result, 1);
+    weapon("A=", &result);
+    EXPECT_EQ(result, 1);
+    weapon("A=\"\",1,2,3,\"Bosco\",3,", &result);
+    EXPECT_EQ(result, 0);
+    weapon("=\"\",1,2,3,\"Bosco\",3,9", &result);
+    EXPECT_EQ(result, 2);
+}
+
+TEST(WeaponItem, RequirementAndEfficacyRules) {
+    const Held w = weapon("A=\"\",-1,0,5,\"\",-1,6");
+    EXPECT_EQ(w->requirement(), 5);
+    EXPECT_EQ(w->efficacy(), 6.0F);
+    EXPECT_EQ(w->description(), "A - Dmg ?-6 (2), For ?, Sag 5, ");
+}
+
+TEST(WeaponItem, OverflowingFieldsSaturate) {
+    const Held w = weapon("A=\"\",99999999999,2147483647,2147483647,\"\",-99999999999,"
+                          "99999999999");
+    EXPECT_EQ(w->strength(), INT_MAX);
+    EXPECT_EQ(w->min_damage(), INT_MIN);
+    EXPECT_EQ(w->max_damage(), INT_MAX);
+    EXPECT_EQ(w->requirement(), INT_MAX);
+    EXPECT_EQ(w->efficacy(), static_cast<float>(INT_MAX));
+    // The average of the two extremes is 0, so the damage group vanishes.
+    EXPECT_EQ(w->description(), "A - For 2147483647, Int 2147483647, Sag 2147483647, ");
+
+    const Held top = with_damage("B", INT_MAX, INT_MAX);
+    EXPECT_EQ(top->efficacy(), 2.0F * static_cast<float>(INT_MAX));
+    EXPECT_EQ(top->description(), "B - Dmg 2147483647-2147483647 (2147483647), ");
+    EXPECT_EQ(with_damage("C", INT_MIN, INT_MIN)->description(),
+              "C - Dmg -2147483648--2147483648 (-2147483648), ");
+}
+
+TEST(WeaponItem, CopyFromLeavesWeaponFields) {
+    const Held target = weapon("A=\"+1\",1,1,1,\"\",2,4");
+    const Held source = weapon("B=\"+9\",5,5,5,\"Qui\",8,9");
+    target->copy_from(*source);
+    EXPECT_EQ(target->name(), "B");
+    EXPECT_EQ(target->location(), "Qui");
+    EXPECT_EQ(target->bonus(), "+1");
+    EXPECT_EQ(target->min_damage(), 2);
+    EXPECT_EQ(target->max_damage(), 4);
+}
+
+class WeaponOrdering : public ::testing::Test {
+protected:
+    void TearDown() override { set_current_sort_mode(sort_by_name); }
+};
+
+TEST_F(WeaponOrdering, EfficacySortComparesAverageDamageThenName) {
+    set_current_sort_mode(sort_by_efficacy);
+    const Held b = with_damage("B", 3, 4);
+    const Held a = with_damage("A", 2, 4); // same average 3, efficacy 6 below 7
+    const Held c = with_damage("C", 1, 2);
+    EXPECT_TRUE(a->sorts_before(*b));
+    EXPECT_FALSE(b->sorts_before(*a));
+    EXPECT_TRUE(c->sorts_before(*a));
+    EXPECT_FALSE(a->sorts_before(*c));
+    const Held unknown = with_damage("Z", -1, 6); // average 2
+    EXPECT_TRUE(unknown->sorts_before(*a));
+}
+
+TEST_F(WeaponOrdering, RequirementSortThenName) {
+    set_current_sort_mode(sort_by_requirement);
+    const Held light = weapon("Z=\"\",1,0,0,\"\",9,9");
+    const Held heavy = weapon("A=\"\",2,0,0,\"\",1,1");
+    const Held also_heavy = weapon("B=\"\",0,0,2,\"\",1,1");
+    EXPECT_TRUE(light->sorts_before(*heavy));
+    EXPECT_FALSE(heavy->sorts_before(*light));
+    EXPECT_TRUE(heavy->sorts_before(*also_heavy));
+    EXPECT_FALSE(also_heavy->sorts_before(*heavy));
+}
+
+TEST_F(WeaponOrdering, NameSortIgnoresDamageAndRequirement) {
+    const Held strong = weapon("B=\"\",9,9,9,\"\",9,9");
+    const Held weak = weapon("a=\"\",1,1,1,\"\",1,1");
+    EXPECT_TRUE(strong->sorts_before(*weak));
+    EXPECT_FALSE(weak->sorts_before(*strong));
+    EXPECT_FALSE(strong->sorts_before(*strong));
+}
+
+TEST_F(WeaponOrdering, AfterUndefinedBeforeEveryOtherCategory) {
+    const Held w = with_damage("Zzz", 9, 9);
+    for (const SortMode mode : {sort_by_name, sort_by_efficacy, sort_by_requirement}) {
+        set_current_sort_mode(mode);
+        for (int code : {0, 2, 3, 13, 14, 16, 19, 20}) {
+            const std::unique_ptr<Item, Released> other(create_item(code));
+            other->parse_line("Aaa=\"\",0,0,0,0,0,0,\"\",0");
+            EXPECT_EQ(w->sorts_before(*other), code != 0) << code;
+            EXPECT_EQ(other->sorts_before(*w), code == 0) << code;
+        }
+    }
+}
+
+} // namespace
