@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QPixmap>
+
+// The program's own pictures, drawn in code so they scale to any size without files.
+
+// The window icon: a crimson shield with a golden sword on a deep blue tile, size x size.
+QPixmap draw_app_icon(int size);
+
+// The banner at the top left of the window, 300 x 64 pixels.
+QPixmap draw_banner();

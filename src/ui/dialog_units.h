@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+
+// Converts dialog-template units to pixels the way the classic dialog manager does: a
+// horizontal unit is a quarter of the font's average character width, a vertical unit an
+// eighth of its height, so the whole layout scales with the font.
+class DialogUnits {
+public:
+    explicit DialogUnits(const QFont& font);
+
+    int x(int units) const;
+    int y(int units) const;
+    QRect rect(int x, int y, int width, int height) const;
+
+    int base_width() const { return base_width_; }
+    int base_height() const { return base_height_; }
+
+private:
+    int base_width_;
+    int base_height_;
+};

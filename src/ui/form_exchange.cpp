@@ -1,0 +1,123 @@
+#include "form_exchange.h"
+
+#include <limits>
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "message_box.h"
+#include "text_1252_codec.h"
+
+namespace {
+
+constexpr char unmappable_byte = '\n';
+constexpr char16_t replacement_character = 0xFFFD;
+
+bool is_blank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+} // namespace
+
+std::optional<std::int32_t> parse_form_int(const QString& text) {
+    qsizetype i = 0;
+    qsizetype end = text.size();
+    while (i < end && is_blank(text[i])) {
+        ++i;
+    }
+    while (end > i && is_blank(text[end - 1])) {
+        --end;
+    }
+    bool negative = false;
+    if (i < end && (text[i] == u'-' || text[i] == u'+')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    if (i == end) {
+        return std::nullopt;
+    }
+    constexpr std::int64_t limit = std::numeric_limits<std::int32_t>::max();
+    std::int64_t value = 0;
+    for (; i < end; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - u'0');
+        if (value > limit + 1) {
+            value = limit + 1;
+        }
+    }
+    if (negative) {
+        return static_cast<std::int32_t>(-value);
+    }
+    return static_cast<std::int32_t>(value > limit ? limit : value);
+}
+
+FormExchange::FormExchange(QWidget* window, QString caption)
+    : window_(window), caption_(std::move(caption)) {
+}
+
+void FormExchange::bind_int(QLineEdit* edit, std::int32_t* member) {
+    bindings_.emplace_back(IntBinding{edit, member});
+}
+
+void FormExchange::bind_text(QLineEdit* edit, std::string* member, int max_chars) {
+    bindings_.emplace_back(TextBinding{edit, member, max_chars});
+}
+
+void FormExchange::bind_static(QLabel* label, std::string* member) {
+    bindings_.emplace_back(StaticBinding{label, member});
+}
+
+bool FormExchange::update_data(bool save_and_validate) {
+    for (const Binding& binding : bindings_) {
+        if (save_and_validate) {
+            const bool ok = std::visit([this](const auto& b) { return read(b); }, binding);
+            if (!ok) {
+                return false;
+            }
+        } else {
+            std::visit([](const auto& b) { write(b); }, binding);
+        }
+    }
+    return true;
+}
+
+bool FormExchange::read(const IntBinding& binding) {
+    const std::optional<std::int32_t> value = parse_form_int(binding.edit->text());
+    if (!value) {
+        show_message(window_, QStringLiteral("Immettere un numero intero."), caption_,
+                     QMessageBox::Warning);
+        binding.edit->setFocus(Qt::OtherFocusReason);
+        binding.edit->selectAll();
+        return false;
+    }
+    *binding.member = *value;
+    return true;
+}
+
+bool FormExchange::read(const TextBinding& binding) {
+    *binding.member = encode_1252(binding.edit->text(), unmappable_byte);
+    return true;
+}
+
+bool FormExchange::read(const StaticBinding& binding) {
+    *binding.member = encode_1252(binding.label->text(), '?');
+    return true;
+}
+
+void FormExchange::write(const IntBinding& binding) {
+    binding.edit->setText(QString::number(*binding.member));
+}
+
+void FormExchange::write(const TextBinding& binding) {
+    QString text = decode_1252(*binding.member);
+    text.replace(QChar(u'\n'), QChar(replacement_character));
+    binding.edit->setMaxLength(binding.max_chars);
+    binding.edit->setText(text);
+}
+
+void FormExchange::write(const StaticBinding& binding) {
+    binding.label->setText(decode_1252(*binding.member));
+}

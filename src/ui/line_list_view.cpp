@@ -1,0 +1,66 @@
+#include "line_list_view.h"
+
+#include <QMouseEvent>
+
+LineListView::LineListView(QWidget* parent) : QListView(parent), model_(new LineListModel(this)) {
+    setModel(model_);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUniformItemSizes(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setTextElideMode(Qt::ElideRight);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!refilling_) {
+            emit selection_changed_by_user();
+        }
+    });
+}
+
+void LineListView::replace(LineBatch&& batch) {
+    refilling_ = true;
+    model_->replace(std::move(batch));
+    refilling_ = false;
+}
+
+void LineListView::reset_content() {
+    replace(LineBatch{});
+}
+
+int LineListView::current_selection() const {
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void LineListView::set_current_selection(int row) {
+    const QModelIndex index = model_->index(row, 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                 QItemSelectionModel::Rows);
+}
+
+bool LineListView::line_text(int row, std::string& text) const {
+    return model_->line(row, text);
+}
+
+QItemSelectionModel::SelectionFlags LineListView::selectionCommand(const QModelIndex& index,
+                                                                   const QEvent* event) const {
+    // A list box keeps its selection on a click into the empty area, and Ctrl does not
+    // clear it: one line stays selected once the user has picked one.
+    if (!index.isValid()) {
+        return QItemSelectionModel::NoUpdate;
+    }
+    QItemSelectionModel::SelectionFlags flags = QListView::selectionCommand(index, event);
+    if (flags & QItemSelectionModel::Deselect) {
+        flags = QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    }
+    return flags;
+}
+
+void LineListView::mouseDoubleClickEvent(QMouseEvent* event) {
+    QListView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton) {
+        emit double_clicked();
+    }
+}

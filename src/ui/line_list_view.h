@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include <QListView>
+
+#include "line_list_model.h"
+
+// A single-selection list box of text lines. It reports selection changes made by the user
+// (never those of a refill) and every left double click, on a line or on the empty area.
+class LineListView : public QListView {
+    Q_OBJECT
+public:
+    explicit LineListView(QWidget* parent = nullptr);
+
+    // Empties the list and shows the batch's lines, unsorted, in one step.
+    void replace(LineBatch&& batch);
+    void reset_content();
+
+    int line_count() const { return model_->count(); }
+    // Row of the selected line, or -1 when none is selected.
+    int current_selection() const;
+    void set_current_selection(int row);
+    bool line_text(int row, std::string& text) const;
+
+signals:
+    void selection_changed_by_user();
+    void double_clicked();
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    LineListModel* model_;
+    bool refilling_ = false;
+};

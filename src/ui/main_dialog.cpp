@@ -1,0 +1,205 @@
+#include "main_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QTabBar>
+
+#include "catalogue/busy_indicator.h"
+#include "database_app.h"
+#include "focus_edit.h"
+#include "items/text_1252.h"
+#include "line_list_view.h"
+#include "spin_button.h"
+
+namespace {
+
+constexpr int search_max_chars = 128;
+
+void show_wait_cursor(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+} // namespace
+
+MainDialog::MainDialog(QWidget* parent)
+    : QDialog(parent), exchange_(this, QStringLiteral("Torvane Database 1.1.1.0ß")) {
+    create_controls();
+    bind_form();
+    connect_events();
+    set_busy_callback(show_wait_cursor);
+}
+
+MainDialog::~MainDialog() {
+    set_busy_callback(nullptr);
+}
+
+int MainDialog::do_modal() {
+    return exec();
+}
+
+bool MainDialog::update_data(bool save_and_validate) {
+    return exchange_.update_data(save_and_validate);
+}
+
+void MainDialog::bind_form() {
+    // The exchange order: maximum bounds of For, Int, Livello, Res, Sag, Agi, Attacco, then
+    // the minimum bounds of Agi, Attacco, For, Int, Livello, Res, Sag, then the search text
+    // and the three texts.
+    const StatRow& level = rows_[0];
+    const StatRow& strength = rows_[1];
+    const StatRow& resistance = rows_[2];
+    const StatRow& agility = rows_[3];
+    const StatRow& wisdom = rows_[4];
+    const StatRow& intelligence = rows_[5];
+    const StatRow& attack = rows_[6];
+    exchange_.bind_int(strength.max_edit, &form_.strength_max);
+    exchange_.bind_int(intelligence.max_edit, &form_.intelligence_max);
+    exchange_.bind_int(level.max_edit, &form_.level_max);
+    exchange_.bind_int(resistance.max_edit, &form_.resistance_max);
+    exchange_.bind_int(wisdom.max_edit, &form_.wisdom_max);
+    exchange_.bind_int(agility.max_edit, &form_.agility_max);
+    exchange_.bind_int(attack.max_edit, &form_.attack_max);
+    exchange_.bind_int(agility.min_edit, &form_.agility_min);
+    exchange_.bind_int(attack.min_edit, &form_.attack_min);
+    exchange_.bind_int(strength.min_edit, &form_.strength_min);
+    exchange_.bind_int(intelligence.min_edit, &form_.intelligence_min);
+    exchange_.bind_int(level.min_edit, &form_.level_min);
+    exchange_.bind_int(resistance.min_edit, &form_.resistance_min);
+    exchange_.bind_int(wisdom.min_edit, &form_.wisdom_min);
+    exchange_.bind_text(search_edit_, &form_.search_text, search_max_chars);
+    exchange_.bind_static(loaded_label_, &form_.loaded_text);
+    exchange_.bind_static(found_label_, &form_.found_text);
+    exchange_.bind_static(description_label_, &form_.description_text);
+}
+
+void MainDialog::connect_events() {
+    connect(filter_button_, &QPushButton::clicked, this, &MainDialog::on_filter);
+    connect(search_button_, &QPushButton::clicked, this, &MainDialog::on_search);
+    connect(exit_button_, &QPushButton::clicked, this, &QDialog::reject);
+    for (std::size_t i = 0; i < sort_radios_.size(); ++i) {
+        connect(sort_radios_[i], &QRadioButton::clicked, this,
+                [this, i] { on_sort_choice(static_cast<SortMode>(i)); });
+    }
+    connect(tab_bar_, &QTabBar::currentChanged, this, &MainDialog::on_tab_change);
+    for (const StatRow& row : rows_) {
+        connect(row.min_edit, &FocusEdit::focus_gained, this, &MainDialog::default_to_filter);
+        connect(row.max_edit, &FocusEdit::focus_gained, this, &MainDialog::default_to_filter);
+    }
+    connect(search_edit_, &FocusEdit::focus_gained, this, &MainDialog::default_to_search);
+    connect(search_edit_, &FocusEdit::focus_lost, this, &MainDialog::default_to_filter);
+    for (int page = 0; page < page_count; ++page) {
+        LineListView* list = lists_[static_cast<std::size_t>(page)];
+        connect(list, &LineListView::selection_changed_by_user, this,
+                [this, page] { on_list_select(page); });
+        connect(list, &LineListView::double_clicked, this,
+                [this, page] { on_list_double_click(page); });
+    }
+}
+
+void MainDialog::set_spin_ranges() {
+    const std::array<int, stat_row_count> upper = {300, 500, 500, 500, 500, 500, 3000};
+    for (std::size_t k = 0; k < rows_.size(); ++k) {
+        rows_[k].max_spin->set_range(0, upper[k]);
+    }
+    for (std::size_t k = 0; k < rows_.size(); ++k) {
+        rows_[k].min_spin->set_range(0, upper[k]);
+    }
+}
+
+void MainDialog::showEvent(QShowEvent* event) {
+    // The first show initialises the window before it appears, once.
+    if (!initialised_ && !event->spontaneous()) {
+        initialised_ = true;
+        on_init_dialog();
+    }
+    QDialog::showEvent(event);
+}
+
+void MainDialog::on_init_dialog() {
+    update_data(false);
+    const QStringList captions = {QStringLiteral("Armi"),     QStringLiteral("Armature && Vesti"),
+                                  QStringLiteral("Gioielli"), QStringLiteral("Archi"),
+                                  QStringLiteral("Abilità"),  QStringLiteral("Incantesimi")};
+    for (int i = 0; i < captions.size(); ++i) {
+        tab_bar_->insertTab(i, captions[i]);
+    }
+    place_tab_control();
+    show_page(0);
+    set_spin_ranges();
+    sort_mode_ = sort_by_name;
+    sort_radios_[0]->setChecked(true);
+    catalogue.load("archive.dat");
+    form_.loaded_text = "Oggetti Caricati: " + std::to_string(catalogue.count());
+    form_.found_text = "Oggetti Trovati: 0";
+    form_.description_text.clear();
+    update_data(false);
+    catalogue.sort(sort_by_name);
+    fill_lists(catalogue);
+    // The first tab stop takes the focus, which makes Fi&ltra the default button.
+    rows_[0].min_edit->setFocus(Qt::TabFocusReason);
+}
+
+void MainDialog::on_filter() {
+    update_data(true);
+    ItemList* view = &catalogue;
+    std::unique_ptr<ItemList> minimum;
+    std::unique_ptr<ItemList> maximum;
+    if (min_check_->isChecked()) {
+        minimum = catalogue.filter_min(form_.level_min, form_.strength_min, form_.resistance_min,
+                                       form_.agility_min, form_.wisdom_min, form_.intelligence_min,
+                                       form_.attack_min);
+        view = minimum.get();
+    }
+    if (max_check_->isChecked()) {
+        maximum = view->filter_stats(form_.level_max, form_.strength_max, form_.resistance_max,
+                                     form_.agility_max, form_.wisdom_max, form_.intelligence_max,
+                                     form_.attack_max, 1);
+        minimum.reset();
+        view = maximum.get();
+    }
+    view->sort(sort_mode_);
+    fill_lists(*view);
+    // The views go out of scope here; the catalogue is never destroyed.
+}
+
+void MainDialog::on_search() {
+    update_data(true);
+    form_.search_text = to_lower_1252(form_.search_text);
+    const std::unique_ptr<ItemList> view = catalogue.search_name(form_.search_text);
+    view->sort(sort_mode_);
+    fill_lists(*view);
+}
+
+void MainDialog::on_sort_choice(SortMode mode) {
+    sort_mode_ = mode;
+}
+
+void MainDialog::default_to_filter() {
+    filter_button_->setDefault(true);
+}
+
+void MainDialog::default_to_search() {
+    search_button_->setDefault(true);
+}
+
+void MainDialog::keyPressEvent(QKeyEvent* event) {
+    on_key_down(event);
+}
+
+void MainDialog::on_key_down(QKeyEvent* event) {
+    // The numeric keypad's 1, not the digit row's: the second page.
+    if (event->key() == Qt::Key_1 && (event->modifiers() & Qt::KeypadModifier)) {
+        tab_bar_->setFocus(Qt::ShortcutFocusReason);
+        tab_bar_->setCurrentIndex(1);
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,137 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include <QDialog>
+
+#include "catalogue/item_list.h"
+#include "form_exchange.h"
+
+class FocusEdit;
+class LineListView;
+class QCheckBox;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTabBar;
+class SpinButton;
+class TabFrame;
+
+// The members the form exchange fills: every bound of the filter panel, the search text and
+// the three texts the window shows. Texts are Windows-1252.
+struct DialogForm {
+    std::int32_t strength_max = 0;
+    std::int32_t intelligence_max = 0;
+    std::int32_t level_max = 0;
+    std::int32_t resistance_max = 0;
+    std::int32_t wisdom_max = 0;
+    std::int32_t agility_max = 0;
+    std::int32_t attack_max = 0;
+    std::int32_t agility_min = 0;
+    std::int32_t attack_min = 0;
+    std::int32_t strength_min = 0;
+    std::int32_t intelligence_min = 0;
+    std::int32_t level_min = 0;
+    std::int32_t resistance_min = 0;
+    std::int32_t wisdom_min = 0;
+    std::string search_text;
+    std::string loaded_text;
+    std::string found_text;
+    std::string description_text;
+};
+
+// The one window: six tabbed lists of the catalogue by category, the description of the
+// selected line, and the filter, search and sort controls. It works on its members and
+// exchanges the whole form with the controls at once.
+class MainDialog : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int page_count = 6;
+    static constexpr int stat_row_count = 7;
+
+    explicit MainDialog(QWidget* parent = nullptr);
+    ~MainDialog() override;
+
+    // Shows the window and returns when it is closed.
+    int do_modal();
+
+    const DialogForm& form() const { return form_; }
+    SortMode sort_mode() const { return sort_mode_; }
+
+    // Reads (true) or writes (false) the whole form.
+    bool update_data(bool save_and_validate);
+
+    // Shows the list of the page and hides the others; always 0.
+    int show_page(int page);
+    // Empties the six lists and refills them from the list, which stays the caller's.
+    void fill_lists(ItemList& list);
+
+    void on_filter();
+    void on_search();
+    void on_sort_choice(SortMode mode);
+    void on_list_select(int page);
+    void on_list_double_click(int page);
+    void on_tab_change();
+    void default_to_filter();
+    void default_to_search();
+    void on_key_down(QKeyEvent* event);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    struct StatRow {
+        QLabel* label = nullptr;
+        FocusEdit* min_edit = nullptr;
+        SpinButton* min_spin = nullptr;
+        FocusEdit* max_edit = nullptr;
+        SpinButton* max_spin = nullptr;
+    };
+
+    // Start-up: loads the catalogue and shows it; runs once, before the window appears.
+    void on_init_dialog();
+    void create_controls();
+    void create_stat_rows();
+    void create_filter_controls();
+    void create_pages();
+    void create_header();
+    void place_tab_control();
+    void bind_form();
+    void connect_events();
+    void set_spin_ranges();
+
+    DialogForm form_;
+    SortMode sort_mode_ = sort_by_name;
+    FormExchange exchange_;
+    bool initialised_ = false;
+
+    std::array<StatRow, stat_row_count> rows_{};
+    QCheckBox* min_check_ = nullptr;
+    QCheckBox* max_check_ = nullptr;
+    QPushButton* filter_button_ = nullptr;
+    QLabel* search_label_ = nullptr;
+    FocusEdit* search_edit_ = nullptr;
+    QPushButton* search_button_ = nullptr;
+    QGroupBox* sort_group_ = nullptr;
+    std::array<QRadioButton*, 3> sort_radios_{};
+    QGroupBox* description_group_ = nullptr;
+    QLabel* description_label_ = nullptr;
+    TabFrame* tab_frame_ = nullptr;
+    QTabBar* tab_bar_ = nullptr;
+    std::array<LineListView*, page_count> lists_{};
+    QLabel* caption_label_ = nullptr;
+    QLabel* banner_ = nullptr;
+    QLabel* loaded_label_ = nullptr;
+    QLabel* found_label_ = nullptr;
+    QPushButton* exit_button_ = nullptr;
+    QPushButton* ok_button_ = nullptr;
+};
+
+// Page of the lists on which items of the category code stand.
+int page_of_category(int code);
