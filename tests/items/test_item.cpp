@@ -134,28 +134,24 @@ TEST(ReferenceCount, LastReleaseDestroys) {
     EXPECT_TRUE(destroyed);
 }
 
-TEST(BaseRequirement, SumsNonNegativeStatisticsOnce) {
+TEST(BaseDerivedValues, SumOfNonNegativeStatisticsComputedOnce) {
     ProbeItem item;
     item.set_stats(3, -1, 0, 5, 0, 2);
     EXPECT_EQ(item.requirement(), 10);
     EXPECT_EQ(item.requirement(), 10);
     EXPECT_EQ(item.requirement_computations, 1);
+    EXPECT_EQ(item.efficacy(), 0.0F);
+    EXPECT_EQ(item.efficacy(), 0.0F);
+    EXPECT_EQ(item.efficacy_computations, 1);
 }
 
-TEST(BaseRequirement, SaturatesInsteadOfOverflowing) {
+TEST(BaseDerivedValues, RequirementSaturatesInsteadOfOverflowing) {
     ProbeItem item;
     item.set_stats(INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX);
     EXPECT_EQ(item.requirement(), INT_MAX);
     ProbeItem lowest;
     lowest.set_stats(INT_MIN, INT_MIN, -1, -1, INT_MIN, INT_MIN);
     EXPECT_EQ(lowest.requirement(), 0);
-}
-
-TEST(BaseEfficacy, ZeroComputedOnce) {
-    ProbeItem item;
-    EXPECT_EQ(item.efficacy(), 0.0F);
-    EXPECT_EQ(item.efficacy(), 0.0F);
-    EXPECT_EQ(item.efficacy_computations, 1);
 }
 
 TEST(BaseDescription, WorkedExample) {
@@ -219,12 +215,14 @@ TEST(CopyFrom, CopiesBaseFieldsOnly) {
     EXPECT_EQ(copy.intelligence(), 0);
     EXPECT_EQ(copy.requirement(), 54); // the cache is kept
     EXPECT_EQ(copy.ref_count(), 2);
+    copy.release();
 
     ProbeItem blank;
-    copy.copy_from(blank);
+    copy.copy_from(copy).copy_from(blank);
     EXPECT_EQ(copy.name(), "");
     EXPECT_EQ(copy.location(), "");
     EXPECT_EQ(copy.category(), 0);
+    EXPECT_EQ(copy.efficacy(), 0.0F);
 }
 
 class BaseOrdering : public ::testing::Test {
