@@ -176,7 +176,7 @@ TEST(BaseDescription, NameOnlyLineAndNamelessRecord) {
     const Held nameless(create_item(0));
     EXPECT_EQ(nameless->parse_line("=1,2"), 0);
     EXPECT_EQ(nameless->description(), " (Indefinito)");
-    // Until their own classes exist, these codes render the base template too.
+    // A code outside the table makes a plain record with the base template.
     EXPECT_EQ(make(21, "Boh")->description(), "Boh (Indefinito)");
 }
 

@@ -36,6 +36,7 @@ TEST(WeaponItem, WorkedExample) {
     EXPECT_EQ(parse_result(line), 0);
     const Held w = weapon(line);
     EXPECT_EQ(w->category(), 1);
+    EXPECT_EQ(WeaponItem().category(), 1);
     EXPECT_EQ(w->name(), "Spada Corta");
     EXPECT_EQ(w->bonus(), "+1 For");
     EXPECT_EQ(w->strength(), 10);
