@@ -18,11 +18,12 @@ void set_busy_callback(BusyCallback callback) {
 BusyScope::BusyScope() {
     if (busy_callback()) {
         busy_callback()(true);
+        announced_ = true;
     }
 }
 
 BusyScope::~BusyScope() {
-    if (busy_callback()) {
+    if (announced_ && busy_callback()) {
         busy_callback()(false);
     }
 }

@@ -8,11 +8,15 @@ using BusyCallback = std::function<void(bool busy)>;
 
 void set_busy_callback(BusyCallback callback);
 
-// Announces busy for its lifetime.
+// Announces busy for its lifetime. Only a scope that announced the start announces the
+// end, so a callback installed meanwhile is never told of an end without a start.
 class BusyScope {
 public:
     BusyScope();
     ~BusyScope();
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool announced_ = false;
 };
