@@ -1,8 +1,10 @@
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "archive_format.h"
 #include "item_list.h"
@@ -34,8 +36,13 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-// The whole file, or false when it cannot be opened or read (a folder reads as an error).
+// The whole file, or false when it cannot be opened or read. Only a regular file is read:
+// a folder, a pipe or a device could block the program or never end.
 bool read_file(const std::string& path, std::string& content) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return false;
+    }
     const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file) {
         return false;
@@ -80,6 +87,9 @@ int ItemList::load(std::string_view path) {
         return 1;
     }
     clear();
+    // The accepted records in file order; linked at the end so that the nodes lie in memory
+    // in list order, which keeps every later walk of the catalogue quick.
+    std::vector<Item*> records;
     int category = 0;
     std::size_t start = 0;
     while (start < content.size()) {
@@ -102,10 +112,14 @@ int ItemList::load(std::string_view path) {
         }
         Item* const item = create_item(category);
         if (item->parse_line(line) == 0) {
-            push_front(item);
+            records.push_back(item);
         } else {
             item->release();
         }
+    }
+    // As if each record had been pushed in front in file order: the last one comes first.
+    for (auto record = records.rbegin(); record != records.rend(); ++record) {
+        push_back(*record);
     }
     return 0;
 }

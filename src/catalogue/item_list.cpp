@@ -1,4 +1,5 @@
 #include "item_list.h"
+#include "item_list_walk.h"
 
 ItemList::~ItemList() {
     clear();
@@ -15,6 +16,11 @@ Item* ItemList::push_front(Item* item) {
     }
     ++count_;
     return item;
+}
+
+void ItemList::push_back(Item* item) {
+    push_front(item);
+    last_ = last_->next;
 }
 
 Item* ItemList::remove(Item* item) {
@@ -47,13 +53,10 @@ Item* ItemList::remove(Item* item) {
 }
 
 void ItemList::clear() {
-    Node* node = first();
-    for (std::int32_t i = 0; i < count_; ++i) {
-        Node* following = node->next;
+    visit_items(false, [](Node* node) {
         node->item->release();
         delete node;
-        node = following;
-    }
+    });
     last_ = nullptr;
     cursor_ = nullptr;
     count_ = 0;
@@ -87,32 +90,4 @@ Item* ItemList::next() {
     Item* const item = cursor_->item;
     cursor_ = cursor_ == last_ ? nullptr : cursor_->next;
     return item;
-}
-
-void ItemList::push_back(Node* node) {
-    if (last_ == nullptr) {
-        node->next = node;
-    } else {
-        node->next = last_->next;
-        last_->next = node;
-    }
-    last_ = node;
-    ++count_;
-}
-
-ItemList::Node* ItemList::pop_front_node() {
-    Node* const node = first();
-    if (node == nullptr) {
-        return nullptr;
-    }
-    if (node == last_) {
-        last_ = nullptr;
-    } else {
-        last_->next = node->next;
-    }
-    if (cursor_ == node) {
-        cursor_ = nullptr;
-    }
-    --count_;
-    return node;
 }

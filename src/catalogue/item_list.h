@@ -60,19 +60,19 @@ public:
     // The sort under the current mode.
     void quicksort();
 
+private:
     // One link of the list; it owns one reference of its item.
     struct Node {
         Item* item;
         Node* next;
     };
 
-private:
     Node* first() const { return last_ != nullptr ? last_->next : nullptr; }
-    void push_back(Node* node);
-    void push_front_node(Node* node);
-    Node* pop_front_node();
-    void quicksort_bounded(int depth_left);
-    void merge_sort();
+    // Appends after the last item, taking over the caller's reference.
+    void push_back(Item* item);
+    // Calls visit with every node from the first to the last, fetching records (and their
+    // names, when asked) ahead of the visit; visit may free the node.
+    template <typename Visit> void visit_items(bool names_too, Visit visit) const;
 
     Node* last_ = nullptr;
     Node* cursor_ = nullptr;

@@ -1,26 +1,46 @@
 #include <array>
 
 #include "item_list.h"
+#include "item_list_walk.h"
 #include "items/text_1252.h"
 
 namespace {
 
-// Whether item meets every bound above 0: at least the bound in mode 0, at most in mode 1.
-bool passes(const Item& item, const std::array<std::int32_t, 7>& bounds, int bound_mode) {
-    const std::array<std::int32_t, 7> values = {
-        item.level(),  item.strength(),     item.resistance(), item.agility(),
-        item.wisdom(), item.intelligence(), item.attack()};
-    for (std::size_t i = 0; i < bounds.size(); ++i) {
-        if (bounds[i] <= 0) {
-            continue;
-        }
-        const bool ok = bound_mode == 0 ? values[i] >= bounds[i] : values[i] <= bounds[i];
-        if (!ok) {
-            return false;
+// The bounds that are tested (those above 0), each with the statistic it reads.
+class StatBounds {
+public:
+    StatBounds(const std::array<std::int32_t, 7>& limits, int bound_mode)
+        : at_least_(bound_mode == 0) {
+        static constexpr std::array<std::int32_t (Item::*)() const, 7> statistics = {
+            &Item::level,  &Item::strength,     &Item::resistance, &Item::agility,
+            &Item::wisdom, &Item::intelligence, &Item::attack};
+        for (std::size_t i = 0; i < limits.size(); ++i) {
+            if (limits[i] > 0) {
+                tested_[count_++] = {statistics[i], limits[i]};
+            }
         }
     }
-    return true;
-}
+
+    // Whether item meets every tested bound: at least the bound in mode 0, at most in mode 1.
+    bool pass(const Item& item) const {
+        for (std::size_t i = 0; i < count_; ++i) {
+            const std::int32_t value = (item.*tested_[i].statistic)();
+            if (at_least_ ? value < tested_[i].limit : value > tested_[i].limit) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    struct Bound {
+        std::int32_t (Item::*statistic)() const;
+        std::int32_t limit;
+    };
+    std::array<Bound, 7> tested_{};
+    std::size_t count_ = 0;
+    bool at_least_;
+};
 
 // Whether the lower-cased name contains text (already lower case), without copying it.
 bool name_contains(std::string_view name, std::string_view text) {
@@ -53,15 +73,14 @@ std::unique_ptr<ItemList> ItemList::filter_stats(std::int32_t level, std::int32_
                                                  std::int32_t resistance, std::int32_t agility,
                                                  std::int32_t wisdom, std::int32_t intelligence,
                                                  std::int32_t attack, int bound_mode) const {
-    const std::array<std::int32_t, 7> bounds = {level,  strength,     resistance, agility,
-                                                wisdom, intelligence, attack};
+    const StatBounds bounds({level, strength, resistance, agility, wisdom, intelligence, attack},
+                            bound_mode);
     auto result = std::make_unique<ItemList>();
-    Node* node = first();
-    for (std::int32_t i = 0; i < count_; ++i, node = node->next) {
-        if (passes(*node->item, bounds, bound_mode)) {
+    visit_items(false, [&](const Node* node) {
+        if (bounds.pass(*node->item)) {
             result->push_front(node->item->retain());
         }
-    }
+    });
     return result;
 }
 
@@ -74,11 +93,10 @@ std::unique_ptr<ItemList> ItemList::filter_min(std::int32_t level, std::int32_t 
 
 std::unique_ptr<ItemList> ItemList::search_name(std::string_view text) const {
     auto result = std::make_unique<ItemList>();
-    Node* node = first();
-    for (std::int32_t i = 0; i < count_; ++i, node = node->next) {
+    visit_items(!text.empty(), [&](const Node* node) {
         if (name_contains(node->item->name_view(), text)) {
             result->push_front(node->item->retain());
         }
-    }
+    });
     return result;
 }

@@ -1,7 +1,152 @@
+#include <algorithm>
 #include <bit>
+#include <cstddef>
+#include <vector>
 
 #include "busy_indicator.h"
 #include "item_list.h"
+#include "item_list_walk.h"
+
+// The list quicksort runs on the list's item pointers laid out in an array, then writes
+// them back into the nodes in their new order. Walking scattered nodes and records costs a
+// cache miss per step; an array walk lets the processor fetch the records ahead. The
+// algorithm is the list's own: the same pivots, the same order-keeping partition.
+
+namespace {
+
+using item_list_walk::prefetch_ahead;
+
+class ListQuicksort {
+public:
+    explicit ListQuicksort(std::vector<Item*>& items) : items_(items) {}
+
+    void run() {
+        if (already_ordered()) {
+            return;
+        }
+        scratch_.resize(items_.size());
+        // Quicksort with a median of three degrades on lists that are almost in order, so its
+        // depth is bounded and a part that goes too deep is finished by merge sort.
+        const auto n = static_cast<unsigned>(items_.size());
+        sort(0, items_.size(), 2 * static_cast<int>(std::bit_width(n)));
+    }
+
+private:
+    static bool before(const Item* a, const Item* b) { return a->sorts_before(*b); }
+
+    // A list in order stays as it is, and one in reverse order (the result of every filter
+    // of a sorted list) is turned round; both cost one pass instead of a deep quicksort.
+    bool already_ordered() {
+        bool ascending = true;
+        bool descending = true;
+        for (std::size_t i = 1; i < items_.size() && (ascending || descending); ++i) {
+            prefetch_ahead(items_.data() + i, items_.data() + items_.size());
+            if (ascending && before(items_[i], items_[i - 1])) {
+                ascending = false;
+            }
+            if (descending && before(items_[i - 1], items_[i])) {
+                descending = false;
+            }
+        }
+        if (ascending) {
+            return true;
+        }
+        if (descending) {
+            std::reverse(items_.begin(), items_.end());
+            return true;
+        }
+        return false;
+    }
+
+    // Sorts items_[begin, end).
+    void sort(std::size_t begin, std::size_t end, int depth_left) {
+        if (end - begin <= 1) {
+            return;
+        }
+        if (depth_left <= 0) {
+            merge_sort(begin, end);
+            return;
+        }
+        const std::size_t pivot_at = partition(begin, end);
+        sort(pivot_at + 1, end, depth_left - 1);
+        sort(begin, pivot_at, depth_left - 1);
+    }
+
+    // The median of the first, second and last items.
+    Item* choose_pivot(std::size_t begin, std::size_t end) const {
+        Item* const f = items_[begin];
+        Item* const s = items_[begin + 1];
+        Item* const l = items_[end - 1];
+        if (before(l, f)) {
+            return !before(s, f) ? f : (before(s, l) ? l : s);
+        }
+        return !before(s, l) ? l : (!before(s, f) ? s : f);
+    }
+
+    // Takes out the pivot (its first place), then splits the rest in one forward walk into
+    // the items the pivot sorts before and the others, each part keeping its order; ties
+    // go to the lower part. Leaves lower part, pivot, upper part and returns the pivot's place.
+    std::size_t partition(std::size_t begin, std::size_t end) {
+        Item* const pivot = choose_pivot(begin, end);
+        const std::size_t pivot_from = static_cast<std::size_t>(
+            std::find(items_.begin() + static_cast<std::ptrdiff_t>(begin),
+                      items_.begin() + static_cast<std::ptrdiff_t>(end), pivot) -
+            items_.begin());
+        std::size_t lower_end = begin;
+        std::size_t upper_count = 0;
+        for (std::size_t i = begin; i < end; ++i) {
+            prefetch_ahead(items_.data() + i, items_.data() + end);
+            if (i == pivot_from) {
+                continue;
+            }
+            Item* const item = items_[i];
+            if (before(pivot, item)) {
+                scratch_[upper_count++] = item;
+            } else {
+                items_[lower_end++] = item;
+            }
+        }
+        items_[lower_end] = pivot;
+        std::copy_n(scratch_.begin(), upper_count,
+                    items_.begin() + static_cast<std::ptrdiff_t>(lower_end + 1));
+        return lower_end;
+    }
+
+    // Stable bottom-up merge sort of items_[begin, end): an item moves ahead of another only
+    // when it sorts strictly before it.
+    void merge_sort(std::size_t begin, std::size_t end) {
+        const std::size_t n = end - begin;
+        Item** from = items_.data() + begin;
+        Item** to = scratch_.data();
+        for (std::size_t width = 1; width < n; width *= 2) {
+            for (std::size_t low = 0; low < n; low += 2 * width) {
+                const std::size_t middle = std::min(low + width, n);
+                const std::size_t high = std::min(low + 2 * width, n);
+                merge(from + low, from + middle, from + high, to + low);
+            }
+            std::swap(from, to);
+        }
+        if (from != items_.data() + begin) {
+            std::copy_n(from, n, items_.data() + begin);
+        }
+    }
+
+    static void merge(Item** left, Item** middle, Item** right_end, Item** out) {
+        Item** right = middle;
+        while (left != middle && right != right_end) {
+            prefetch_ahead(left, middle);
+            prefetch_ahead(right, right_end);
+            *out++ = before(*right, *left) ? *right++ : *left++;
+        }
+        out = std::copy(left, middle, out);
+        std::copy(right, right_end, out);
+    }
+
+    std::vector<Item*>& items_;
+    std::vector<Item*> scratch_;
+};
+
+} // namespace
 
 void ItemList::sort(SortMode mode) {
     const BusyScope busy;
@@ -12,134 +157,21 @@ void ItemList::sort(SortMode mode) {
 }
 
 void ItemList::quicksort() {
-    // Quicksort with a median of three degrades on lists already in order (the normal case
-    // here: the catalogue stays sorted and every view comes out reversed), so its depth is
-    // bounded and a part that goes too deep is finished by merge sort.
-    const int depth_limit = 2 * static_cast<int>(std::bit_width(static_cast<unsigned>(count_)));
-    quicksort_bounded(depth_limit);
-}
-
-void ItemList::quicksort_bounded(int depth_left) {
     if (count_ <= 1) {
         return;
     }
-    if (depth_left <= 0) {
-        merge_sort();
-        return;
+    std::vector<Item*> items;
+    items.reserve(static_cast<std::size_t>(count_));
+    Node* node = first();
+    for (std::int32_t i = 0; i < count_; ++i, node = node->next) {
+        items.push_back(node->item);
     }
-    Node* const first_node = first();
-    Item* const f = first_node->item;
-    Item* const s = first_node->next->item;
-    Item* const l = last_->item;
-
-    // The median of the first, second and last items.
-    Item* pivot = nullptr;
-    if (l->sorts_before(*f)) {
-        pivot = !s->sorts_before(*f) ? f : (s->sorts_before(*l) ? l : s);
-    } else {
-        pivot = !s->sorts_before(*l) ? l : (!s->sorts_before(*f) ? s : f);
+    ListQuicksort(items).run();
+    // The nodes keep their places; their references move along with the items.
+    node = first();
+    for (Item* item : items) {
+        node->item = item;
+        node = node->next;
     }
-
-    // Unlink the pivot's node: the first node holding it, which is one of the three.
-    Node* pivot_node = nullptr;
-    if (pivot == f) {
-        pivot_node = pop_front_node();
-    } else if (pivot == s) {
-        pivot_node = first_node->next;
-        first_node->next = pivot_node->next;
-        if (pivot_node == last_) {
-            last_ = first_node;
-        }
-        --count_;
-    } else {
-        Node* before = first_node;
-        while (before->next != last_) {
-            before = before->next;
-        }
-        pivot_node = last_;
-        before->next = last_->next;
-        last_ = before;
-        --count_;
-    }
-
-    // One forward walk gives each part the order its items had here; ties go below.
-    ItemList lower;
-    ItemList upper;
-    while (Node* node = pop_front_node()) {
-        if (pivot->sorts_before(*node->item)) {
-            upper.push_back(node);
-        } else {
-            lower.push_back(node);
-        }
-    }
-    upper.quicksort_bounded(depth_left - 1);
-    lower.quicksort_bounded(depth_left - 1);
-
-    // This list is empty now: lower part, pivot, upper part.
-    splice_front(upper);
-    push_front_node(pivot_node);
-    splice_front(lower);
-}
-
-void ItemList::push_front_node(Node* node) {
-    if (last_ == nullptr) {
-        node->next = node;
-        last_ = node;
-    } else {
-        node->next = last_->next;
-        last_->next = node;
-    }
-    ++count_;
-}
-
-namespace {
-
-ItemList::Node* merge(ItemList::Node* a, ItemList::Node* b) {
-    ItemList::Node head{nullptr, nullptr};
-    ItemList::Node* tail = &head;
-    while (a != nullptr && b != nullptr) {
-        // Take from the right run only when strictly before: the merge stays stable.
-        if (b->item->sorts_before(*a->item)) {
-            tail->next = b;
-            b = b->next;
-        } else {
-            tail->next = a;
-            a = a->next;
-        }
-        tail = tail->next;
-    }
-    tail->next = a != nullptr ? a : b;
-    return head.next;
-}
-
-// Sorts the first n nodes of the chain starting at head, advancing head past them.
-// The recursion is log2(n) deep.
-ItemList::Node* merge_sort_chain(ItemList::Node*& head, std::int32_t n) {
-    if (n == 1) {
-        ItemList::Node* const single = head;
-        head = head->next;
-        single->next = nullptr;
-        return single;
-    }
-    ItemList::Node* const left = merge_sort_chain(head, n / 2);
-    ItemList::Node* const right = merge_sort_chain(head, n - n / 2);
-    return merge(left, right);
-}
-
-} // namespace
-
-void ItemList::merge_sort() {
-    if (count_ <= 1) {
-        return;
-    }
-    Node* head = last_->next;
-    last_->next = nullptr;
-    Node* const sorted = merge_sort_chain(head, count_);
-    Node* tail = sorted;
-    while (tail->next != nullptr) {
-        tail = tail->next;
-    }
-    tail->next = sorted;
-    last_ = tail;
     cursor_ = nullptr;
 }
