@@ -1,69 +1,441 @@
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
 #include "template.h"
+
+// Filling walks the text once. What lies before the current occurrence has been filled and
+// is kept in a FilledPrefix; what lies after it is still the caller's text, so the closing
+// brace of a group is found in the original text with precomputed brace counts, and the
+// nearest "{" is the top of a stack. Braces that a group drops are marked dead in place
+// instead of being erased, so that resolving a group deep in the text never moves what
+// follows it. Two limits keep hostile texts (catalogue names full of braces and
+// placeholders) from multiplying: an inserted value is never searched again, not even when
+// a later group takes it in, and the result stops growing at filled_size_limit.
 
 namespace {
 
-// Replaces every occurrence of placeholder in group, left to right, never looking into an
-// inserted value again.
-std::string replace_all(std::string_view group, std::string_view placeholder,
-                        std::string_view value) {
-    std::string result;
-    result.reserve(group.size());
-    std::size_t from = 0;
-    for (std::size_t at = group.find(placeholder); at != std::string_view::npos;
-         at = group.find(placeholder, from)) {
-        result.append(group.substr(from, at - from));
-        result.append(value);
-        from = at + placeholder.size();
-    }
-    result.append(group.substr(from));
-    return result;
+constexpr std::size_t none = std::string_view::npos;
+
+std::size_t filled_size_limit(std::size_t text_size, std::size_t value_size) {
+    return text_size + 8 * value_size + 1024;
 }
 
-// The closing brace of a group whose placeholder ends at from: scanning on, each "{"
-// counts -1 and each "}" +1, and the "}" that brings the count to 1 closes the group.
-std::size_t closing_brace(std::string_view text, std::size_t from) {
-    int count = 0;
-    for (std::size_t i = from; i < text.size(); ++i) {
-        if (text[i] == '{') {
-            --count;
-        } else if (text[i] == '}' && ++count == 1) {
-            return i;
+// The closing brace of a group whose scan starts at x: with "{" counting -1 and "}" +1,
+// the first "}" at which the count from x reaches 1. Short scans run directly; once they
+// have covered the text a few times, every answer comes from a table of the next higher
+// prefix sum, so many groups in a long text stay linear.
+class ClosingBraces {
+public:
+    explicit ClosingBraces(std::string_view text) : text_(text) {}
+
+    std::size_t from(std::size_t x) {
+        if (next_higher_.empty() && scanned_ > 4 * text_.size() + 64) {
+            build();
+        }
+        if (next_higher_.empty()) {
+            return scan(x);
+        }
+        const std::size_t k = next_higher_[x];
+        return k == none ? none : k - 1;
+    }
+
+private:
+    std::size_t scan(std::size_t x) {
+        int count = 0;
+        for (std::size_t i = x; i < text_.size(); ++i) {
+            if (text_[i] == '{') {
+                --count;
+            } else if (text_[i] == '}' && ++count == 1) {
+                scanned_ += i - x + 1;
+                return i;
+            }
+        }
+        scanned_ += text_.size() - x + 1;
+        return none;
+    }
+
+    void build() {
+        const std::size_t n = text_.size();
+        std::int64_t level = 0; // the prefix sum before position x, walking back from the end
+        for (const char c : text_) {
+            level += c == '}' ? 1 : c == '{' ? -1 : 0;
+        }
+        next_higher_.assign(n + 1, none);
+        std::vector<std::pair<std::size_t, std::int64_t>> higher; // strictly falling levels
+        for (std::size_t x = n + 1; x-- > 0;) {
+            if (x < n) {
+                level -= text_[x] == '}' ? 1 : text_[x] == '{' ? -1 : 0;
+            }
+            while (!higher.empty() && higher.back().second <= level) {
+                higher.pop_back();
+            }
+            next_higher_[x] = higher.empty() ? none : higher.back().first;
+            higher.emplace_back(x, level);
         }
     }
-    return std::string_view::npos;
+
+    std::string_view text_;
+    std::size_t scanned_ = 0;
+    std::vector<std::size_t> next_higher_;
+};
+
+// The filled part of the text. Dropped characters stay in place, marked dead; two
+// union-find chains skip them in either direction.
+class FilledPrefix {
+public:
+    void reserve(std::size_t n) {
+        chars_.reserve(n);
+        flags_.reserve(n);
+        right_.reserve(n + 1);
+        left_.reserve(n + 1);
+    }
+
+    std::size_t size() const { return chars_.size(); }
+    std::size_t live_count() const { return live_count_; }
+    char at(std::size_t i) const { return chars_[i]; }
+    bool from_value(std::size_t i) const { return (flags_[i] & value_flag) != 0; }
+
+    void push(char c, bool from_value) {
+        chars_.push_back(c);
+        flags_.push_back(from_value ? value_flag : 0);
+        right_.push_back(right_.size()); // the new end; the old end is c itself
+        left_.push_back(left_.size());
+        ++live_count_;
+    }
+
+    void kill(std::size_t i) {
+        flags_[i] |= dead_flag;
+        right_[i] = i + 1;
+        left_[i + 1] = i;
+        --live_count_;
+    }
+
+    // The nearest live position at or after i (size() when there is none).
+    std::size_t live_from(std::size_t i) { return find(right_, i); }
+    // The nearest live position at or before i (none when there is none).
+    std::size_t live_until(std::size_t i) {
+        const std::size_t k = find(left_, i == none ? 0 : i + 1);
+        return k == 0 ? none : k - 1;
+    }
+
+    std::string live_text() const {
+        std::string text;
+        text.reserve(live_count_);
+        for (std::size_t i = 0; i < chars_.size(); ++i) {
+            if ((flags_[i] & dead_flag) == 0) {
+                text.push_back(chars_[i]);
+            }
+        }
+        return text;
+    }
+
+private:
+    static constexpr std::uint8_t value_flag = 1;
+    static constexpr std::uint8_t dead_flag = 2;
+
+    static std::size_t find(std::vector<std::size_t>& parent, std::size_t i) {
+        while (parent[i] != i) {
+            parent[i] = parent[parent[i]];
+            i = parent[i];
+        }
+        return i;
+    }
+
+    std::string chars_;
+    std::vector<std::uint8_t> flags_;
+    std::vector<std::size_t> right_{0}; // right_[size()] is the end
+    std::vector<std::size_t> left_{0};  // shifted by one: left_[0] is "before the start"
+    std::size_t live_count_ = 0;
+};
+
+// Group text to fill: characters and, when some of them were filled before, whether each
+// came from an inserted value (none: the caller's text only).
+struct GroupText {
+    std::string_view chars;
+    const std::vector<bool>* from_value = nullptr;
+
+    bool inserted(std::size_t i) const { return from_value != nullptr && (*from_value)[i]; }
+};
+
+class Filler {
+public:
+    Filler(std::string_view text, std::string_view placeholder, std::string_view value)
+        : text_(text), placeholder_(placeholder), value_(value), closing_(text),
+          limit_(filled_size_limit(text.size(), value.size())) {
+        plain_.reserve(text.size() + 2 * value.size());
+    }
+
+    std::string run();
+
+private:
+    void fill_bare(std::size_t q);
+    void fill_group_in_text(std::size_t open, std::size_t close);
+    void fill_group_in_prefix(std::size_t open, std::size_t close);
+    void drop_from(std::size_t x);
+    void append(std::string_view chars, bool from_value);
+    void append_replaced(const GroupText& group);
+    void append_runs(const GroupText& group, std::size_t from, std::size_t to);
+    void find_occurrences_across(std::size_t junction);
+    void make_tracked();
+    std::size_t filled_size() const { return tracked_ ? out_.live_count() : plain_.size(); }
+    bool over_limit() const { return filled_size() > limit_; }
+
+    std::string_view text_;
+    std::string_view placeholder_;
+    std::string_view value_;
+    ClosingBraces closing_;
+    std::size_t limit_;
+    std::size_t pos_ = 0; // the text from here on is not filled yet
+
+    // Until a group opens in the filled part, filling only appends: a plain string, the
+    // stretches that values inserted and the last "{" are enough.
+    bool tracked_ = false;
+    std::string plain_;
+    std::vector<std::pair<std::size_t, std::size_t>> plain_values_; // [begin, end)
+    std::size_t plain_last_open_ = none;
+
+    // From then on the filled part is tracked character by character.
+    FilledPrefix out_;
+    std::vector<std::size_t> opens_; // live "{" of out_, in order
+    // Occurrences of the placeholder in out_ made only of live characters that no value
+    // inserted (first and last position, in order): a later group takes them in again.
+    std::vector<std::pair<std::size_t, std::size_t>> occurrences_;
+    std::vector<std::size_t> window_; // scratch of find_occurrences_across
+    std::string window_chars_;
+};
+
+std::string Filler::run() {
+    const std::size_t length = placeholder_.size();
+    for (std::size_t q = text_.find(placeholder_, pos_); q != none;
+         q = text_.find(placeholder_, pos_)) {
+        const std::size_t open_in_text = text_.substr(pos_, q - pos_).rfind('{');
+        const std::size_t open_in_filled =
+            tracked_ ? (opens_.empty() ? none : opens_.back()) : plain_last_open_;
+        const std::size_t open = open_in_text != none ? pos_ + open_in_text : open_in_filled;
+        const std::size_t close = open == none ? none : closing_.from(q + length);
+        if (close == none) {
+            fill_bare(q);
+        } else if (open_in_text != none) {
+            fill_group_in_text(open, close);
+        } else {
+            make_tracked();
+            fill_group_in_prefix(open, close);
+        }
+        if (over_limit() || filled_size() + (text_.size() - pos_) > limit_) {
+            std::string filled = tracked_ ? out_.live_text() : std::move(plain_);
+            filled.append(text_.substr(std::min(pos_, text_.size())));
+            filled.resize(limit_);
+            return filled;
+        }
+    }
+    std::string filled = tracked_ ? out_.live_text() : std::move(plain_);
+    filled.append(text_.substr(pos_));
+    return filled;
+}
+
+// Moves the filled part into the tracked form, with every occurrence that it already holds.
+void Filler::make_tracked() {
+    if (tracked_) {
+        return;
+    }
+    tracked_ = true;
+    out_.reserve(plain_.size() + text_.size() - pos_ + 2 * value_.size());
+    auto inserted = plain_values_.begin();
+    for (std::size_t i = 0; i < plain_.size(); ++i) {
+        while (inserted != plain_values_.end() && inserted->second <= i) {
+            ++inserted;
+        }
+        if (plain_[i] == '{') {
+            opens_.push_back(i);
+        }
+        out_.push(plain_[i], inserted != plain_values_.end() && inserted->first <= i);
+    }
+    const std::size_t length = placeholder_.size();
+    for (std::size_t at = plain_.find(placeholder_); at != none;
+         at = plain_.find(placeholder_, at + 1)) {
+        bool clean = true;
+        for (std::size_t i = at; i < at + length; ++i) {
+            clean = clean && !out_.from_value(i);
+        }
+        if (clean) {
+            occurrences_.emplace_back(at, at + length - 1);
+        }
+    }
+}
+
+// A placeholder outside any group becomes the value.
+void Filler::fill_bare(std::size_t q) {
+    append(text_.substr(pos_, q - pos_), false);
+    append(value_, true);
+    pos_ = q + placeholder_.size();
+}
+
+// A group that opens in the unfilled text: its text is the caller's, unfilled.
+void Filler::fill_group_in_text(std::size_t open, std::size_t close) {
+    append(text_.substr(pos_, open - pos_), false);
+    if (!value_.empty() && !over_limit()) {
+        append_replaced({text_.substr(open + 1, close - open - 1)});
+    }
+    pos_ = close + 1;
+}
+
+// A group that opens in the filled part: the filled characters after its "{" are taken in
+// again. Only their last few (where an occurrence could run on into the text) and those
+// from the first occurrence still in them onward need another pass.
+void Filler::fill_group_in_prefix(std::size_t open, std::size_t close) {
+    if (value_.empty()) {
+        drop_from(open);
+        pos_ = close + 1;
+        return;
+    }
+    std::size_t redo = out_.size();
+    for (std::size_t kept = 1; kept < placeholder_.size(); ++kept) {
+        const std::size_t before = out_.live_until(redo - 1);
+        if (before == none || before <= open) {
+            break;
+        }
+        redo = before;
+    }
+    const auto first_inside =
+        std::upper_bound(occurrences_.begin(), occurrences_.end(), std::pair{open, none});
+    if (first_inside != occurrences_.end()) {
+        redo = std::min(redo, first_inside->first);
+    }
+    std::string chars;
+    std::vector<bool> from_value;
+    for (std::size_t i = out_.live_from(redo); i < out_.size(); i = out_.live_from(i + 1)) {
+        chars.push_back(out_.at(i));
+        from_value.push_back(out_.from_value(i));
+    }
+    chars.append(text_.substr(pos_, close - pos_));
+    from_value.resize(chars.size(), false);
+
+    drop_from(redo);
+    out_.kill(open);
+    opens_.pop_back();
+    while (!occurrences_.empty() && occurrences_.back().second >= open) {
+        occurrences_.pop_back();
+    }
+    append_replaced({chars, &from_value});
+    find_occurrences_across(open);
+    pos_ = close + 1;
+}
+
+// Drops every filled character from position x on.
+void Filler::drop_from(std::size_t x) {
+    for (std::size_t i = out_.live_from(x); i < out_.size(); i = out_.live_from(i + 1)) {
+        out_.kill(i);
+    }
+    while (!opens_.empty() && opens_.back() >= x) {
+        opens_.pop_back();
+    }
+    while (!occurrences_.empty() && occurrences_.back().second >= x) {
+        occurrences_.pop_back();
+    }
+}
+
+void Filler::append(std::string_view chars, bool from_value) {
+    if (!tracked_) {
+        const std::size_t open = chars.rfind('{');
+        if (open != none) {
+            plain_last_open_ = plain_.size() + open;
+        }
+        if (from_value && !chars.empty()) {
+            plain_values_.emplace_back(plain_.size(), plain_.size() + chars.size());
+        }
+        plain_.append(chars);
+        return;
+    }
+    const std::size_t junction = out_.size();
+    for (const char c : chars) {
+        if (c == '{') {
+            opens_.push_back(out_.size());
+        }
+        out_.push(c, from_value);
+    }
+    if (!from_value && !chars.empty()) {
+        find_occurrences_across(junction);
+    }
+}
+
+// Replaces, left to right, every occurrence made only of characters that no value
+// inserted, and appends the result.
+void Filler::append_replaced(const GroupText& group) {
+    const std::size_t length = placeholder_.size();
+    std::size_t from = 0;
+    for (std::size_t at = group.chars.find(placeholder_); at != none && !over_limit();
+         at = group.chars.find(placeholder_, at + 1)) {
+        bool inserted = false;
+        for (std::size_t i = at; i < at + length && group.from_value != nullptr; ++i) {
+            inserted = inserted || group.inserted(i);
+        }
+        if (inserted) {
+            continue;
+        }
+        append_runs(group, from, at);
+        append(value_, true);
+        from = at + length;
+        at = from - 1;
+    }
+    if (!over_limit()) {
+        append_runs(group, from, group.chars.size());
+    }
+}
+
+// Appends group characters [from, to), keeping where each came from.
+void Filler::append_runs(const GroupText& group, std::size_t from, std::size_t to) {
+    while (from < to) {
+        std::size_t run_end = group.from_value == nullptr ? to : from + 1;
+        while (run_end < to && group.inserted(run_end) == group.inserted(from)) {
+            ++run_end;
+        }
+        append(group.chars.substr(from, run_end - from), group.inserted(from));
+        from = run_end;
+    }
+}
+
+// Records the occurrences that a junction of two filled stretches makes: those with
+// characters on both sides of it, made only of live characters that no value inserted.
+void Filler::find_occurrences_across(std::size_t junction) {
+    const std::size_t reach = placeholder_.size() - 1;
+    const auto before = [this](std::size_t i) { return out_.live_until(i == 0 ? none : i - 1); };
+    std::size_t i = before(junction);
+    if (reach == 0 || i == none || out_.from_value(i)) {
+        return;
+    }
+    window_.clear();
+    for (; i != none && window_.size() < reach && !out_.from_value(i); i = before(i)) {
+        window_.push_back(i);
+    }
+    const std::size_t left = window_.size();
+    std::reverse(window_.begin(), window_.end());
+    for (i = out_.live_from(junction);
+         i < out_.size() && window_.size() < left + reach && !out_.from_value(i);
+         i = out_.live_from(i + 1)) {
+        window_.push_back(i);
+    }
+    window_chars_.clear();
+    for (const std::size_t k : window_) {
+        window_chars_.push_back(out_.at(k));
+    }
+    for (std::size_t s = window_chars_.find(placeholder_); s != none && s < left;
+         s = window_chars_.find(placeholder_, s + 1)) {
+        const std::pair found{window_[s], window_[s + reach]};
+        const auto place = std::lower_bound(occurrences_.begin(), occurrences_.end(), found);
+        if (place == occurrences_.end() || place->first != found.first) {
+            occurrences_.insert(place, found);
+        }
+    }
 }
 
 } // namespace
 
 std::string fill_placeholder(std::string_view text, std::string_view placeholder,
                              std::string_view value) {
-    std::string w(text);
-    if (placeholder.empty()) {
-        return w;
+    if (placeholder.empty() || text.find(placeholder) == none) {
+        return std::string(text);
     }
-    std::size_t p = w.find(placeholder);
-    while (p != std::string::npos) {
-        std::size_t begin = p;
-        std::size_t end = p + placeholder.size(); // one past the region
-        std::string_view group = placeholder;
-        const std::size_t open = p == 0 ? std::string::npos : w.rfind('{', p - 1);
-        if (open != std::string::npos) {
-            const std::size_t close = closing_brace(w, p + placeholder.size());
-            if (close != std::string_view::npos) {
-                begin = open;
-                end = close + 1;
-                group = std::string_view(w).substr(open + 1, close - open - 1);
-            }
-        }
-        std::size_t resume = begin;
-        if (value.empty()) {
-            w.erase(begin, end - begin);
-        } else {
-            const std::string filled = replace_all(group, placeholder, value);
-            w.replace(begin, end - begin, filled);
-            resume = begin + filled.size();
-        }
-        p = w.find(placeholder, resume);
-    }
-    return w;
+    return Filler(text, placeholder, value).run();
 }
