@@ -1,0 +1,122 @@
+#include "dialog_test_support.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include "ui/database_app.h"
+
+QByteArray sample_archive() {
+    return QByteArray("; archivio di prova\r\n"
+                      "Reliquia \x80?\r\n"
+                      "[armi]\r\n"
+                      "Spada Corta=\"+1 For\",10,0,2,\"Fabbro di Rocca\",3,7\r\n"
+                      "Ascia=\"\",14,0,0,\"Bottega\",1,2\r\n"
+                      "Mazza &Ferrata=\"<b>Grassetto</b>\",16,0,3,\"Mercato\",8,12\r\n"
+                      "[scudi]\n"
+                      "Scudo di Vimini=\"\",3,2,0,0,0,0,\"Bottega\",1.5\n"
+                      "Scudo a Goccia=\"+1 Res\",10,8,0,0,0,0,\"Fucina\",4.25\n"
+                      "[ARMATURE]\n"
+                      "Cotta di Maglia=\"+5 Res\",8,4,-1,0,0,0,\"Mercante\",6.5\n"
+                      "[archi]\n"
+                      "Arco Corto=\"+1 Agi\",5,8,0,0,\"Bosco\",2,6\n"
+                      "[anelli]\n"
+                      "\xC0ncora d'Oro=\"\",0,0,0,0,0,0,\"Porto\",0.25\n"
+                      "Anello di prova=\"Protezione\",2,0,1,0,3,30,\"Grotta\",1.5\n"
+                      "[abilit\xE0]\n"
+                      "Arrampicata=2,6,4,8,0,0,\"Guida\",\"Cacciatore\",70,6\n"
+                      "[incantesimi]\n"
+                      "Scintilla=4,1,6,0,\"Magia rossa\",\"Torre\",\"Alchimista\",1,40\n");
+}
+
+DialogHarness::DialogHarness(const QByteArray* archive) : previous_directory_(QDir::currentPath()) {
+    if (!directory_.isValid()) {
+        return;
+    }
+    if (archive != nullptr) {
+        QFile file(directory_.filePath(QStringLiteral("archive.dat")));
+        if (!file.open(QIODevice::WriteOnly) || file.write(*archive) != archive->size()) {
+            return;
+        }
+    }
+    QDir::setCurrent(directory_.path());
+    catalogue.clear();
+    dialog_ = std::make_unique<MainDialog>();
+    dialog_->show();
+    ready_ = QTest::qWaitForWindowActive(dialog_.get());
+}
+
+DialogHarness::~DialogHarness() {
+    // The window's lists point into the catalogue's records, so it goes first.
+    dialog_.reset();
+    catalogue.clear();
+    QDir::setCurrent(previous_directory_);
+}
+
+QStringList DialogHarness::lines(const char* list_name) const {
+    QStringList result;
+    const QAbstractItemModel* model = list(list_name)->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        result.append(model->index(row, 0).data().toString());
+    }
+    return result;
+}
+
+int DialogHarness::row_of(const char* list_name, const QString& text) const {
+    return static_cast<int>(lines(list_name).indexOf(text));
+}
+
+void DialogHarness::click_line(const char* list_name, int row) {
+    QListView* view = list(list_name);
+    const QRect rect = view->visualRect(view->model()->index(row, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+void DialogHarness::double_click_line(const char* list_name, int row) {
+    QListView* view = list(list_name);
+    const QRect rect = view->visualRect(view->model()->index(row, 0));
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+QString DialogHarness::label_text(const char* name) const {
+    return child<QLabel>(name)->text();
+}
+
+QString DialogHarness::edit_text(const char* name) const {
+    return child<QLineEdit>(name)->text();
+}
+
+void DialogHarness::set_edit_text(const char* name, const QString& text) {
+    child<QLineEdit>(name)->setText(text);
+}
+
+ModalRecord answer_modals(const std::function<void()>& action) {
+    ModalRecord record;
+    QTimer timer;
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, [&record] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) {
+            return;
+        }
+        ++record.count;
+        record.text = box->text();
+        record.title = box->windowTitle();
+        record.format = box->textFormat();
+        record.buttons = static_cast<int>(box->buttons().size());
+        if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+            ok->click();
+        } else {
+            box->reject();
+        }
+    });
+    timer.start();
+    action();
+    return record;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QByteArray>
+#include <QListView>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include "ui/main_dialog.h"
+
+// A small catalogue with a record on every page, Windows-1252 bytes included:
+// one undefined record, three weapons, two shields, one armour, one bow, two rings, one
+// ability and one spell, twelve records in all.
+QByteArray sample_archive();
+constexpr int sample_count = 12;
+
+// Opens the real window on an archive written into a fresh current directory; with no
+// archive the directory has none. The catalogue is emptied first, as at program start.
+class DialogHarness {
+public:
+    explicit DialogHarness(const QByteArray* archive);
+    ~DialogHarness();
+    DialogHarness(const DialogHarness&) = delete;
+    DialogHarness& operator=(const DialogHarness&) = delete;
+
+    MainDialog& dialog() { return *dialog_; }
+    bool ready() const { return ready_; }
+
+    template <typename Widget> Widget* child(const char* name) const {
+        return dialog_->findChild<Widget*>(QString::fromLatin1(name));
+    }
+
+    QListView* list(const char* name) const { return child<QListView>(name); }
+    // Every line of a page list as shown.
+    QStringList lines(const char* list_name) const;
+    // The row of the first line equal to text, or -1.
+    int row_of(const char* list_name, const QString& text) const;
+    // Clicks a line with the mouse, as the user selects it.
+    void click_line(const char* list_name, int row);
+    void double_click_line(const char* list_name, int row);
+    QString label_text(const char* name) const;
+    QString edit_text(const char* name) const;
+    void set_edit_text(const char* name, const QString& text);
+
+private:
+    QTemporaryDir directory_;
+    QString previous_directory_;
+    std::unique_ptr<MainDialog> dialog_;
+    bool ready_ = false;
+};
+
+// What a modal message box showed; count is the number of boxes that opened.
+struct ModalRecord {
+    int count = 0;
+    QString text;
+    QString title;
+    Qt::TextFormat format = Qt::AutoText;
+    int buttons = 0;
+};
+
+// Runs the action, answering every modal message box it opens with OK.
+ModalRecord answer_modals(const std::function<void()>& action);
