@@ -1,0 +1,210 @@
+// Times the real window on a large "archive.dat" in the current directory: start-up to the
+// first full fill, Fi&ltra over everything and over about half, &Cerca with a common and
+// a rare text, scrolling, and the peak memory of the process. Prints Markdown tables: the
+// figures against their targets, then where the time of each action goes.
+//
+//   bench_window [--repeat N] [--sort-ms MS]
+//
+// --sort-ms passes the time of `LC_ALL=C sort` on the same file, printed for comparison.
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "catalogue_shape.h"
+#include "step_samples.h"
+#include "ui/database_app.h"
+#include "ui/main_dialog.h"
+#include "window_probe.h"
+
+namespace {
+
+struct Options {
+    int repeat = 5;
+    double sort_ms = -1;
+};
+
+Options parse_options(int argc, char** argv) {
+    Options options;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--repeat") == 0) {
+            options.repeat = std::max(1, std::atoi(argv[i + 1]));
+        } else if (std::strcmp(argv[i], "--sort-ms") == 0) {
+            options.sort_ms = std::atof(argv[i + 1]);
+        }
+    }
+    return options;
+}
+
+std::string load_average() {
+    std::ifstream file("/proc/loadavg");
+    std::string one;
+    std::string five;
+    file >> one >> five;
+    return one + " " + five;
+}
+
+// One action as the user runs it, and the same steps split into the catalogue's part
+// (filter or search, sort, destroying the view) and the window's (fill_lists and paint).
+struct Action {
+    std::string label;
+    std::function<StepTime(WindowProbe&)> run;
+    std::function<std::unique_ptr<ItemList>()> view; // null: the catalogue itself
+    SortMode mode = sort_by_name;
+    StepSamples whole;
+    StepSamples core;
+    StepSamples window;
+};
+
+void run_split(WindowProbe& probe, Action& action) {
+    const Stopwatch core_watch;
+    std::unique_ptr<ItemList> view = action.view ? action.view() : nullptr;
+    ItemList& shown = view ? *view : catalogue;
+    shown.sort(action.mode);
+    const StepTime core = core_watch.elapsed();
+    const Stopwatch window_watch;
+    probe.dialog().fill_lists(shown);
+    probe.settle();
+    action.window.add(window_watch.elapsed());
+    const Stopwatch release_watch;
+    view.reset();
+    const StepTime release = release_watch.elapsed();
+    action.core.add({core.wall_ms + release.wall_ms, core.cpu_ms + release.cpu_ms});
+}
+
+std::vector<Action> make_actions(const CatalogueShape& shape) {
+    std::vector<Action> actions;
+    const std::array<const char*, 3> mode_names = {"Per Nome", "Per Efficacia", "Per Requisiti"};
+    // Each pass really reorders the whole catalogue: every mode differs from the one before.
+    for (const SortMode mode : {sort_by_efficacy, sort_by_requirement, sort_by_name}) {
+        Action all;
+        all.label = std::string("Fi&ltra, no box, ") + mode_names[mode];
+        all.mode = mode;
+        all.run = [mode](WindowProbe& probe) {
+            probe.choose_sort(mode);
+            return probe.filter(false);
+        };
+        actions.push_back(std::move(all));
+    }
+    Action half;
+    half.label = "Fi&ltra, &Min " + shape.half_stat + " " + std::to_string(shape.half_bound);
+    half.run = [shape](WindowProbe& probe) {
+        return probe.filter(true, shape.half_stat.c_str(), shape.half_bound);
+    };
+    half.view = [shape] {
+        std::array<std::int32_t, 7> bounds{};
+        bounds[static_cast<std::size_t>(shape.half_stat_index)] = shape.half_bound;
+        return catalogue.filter_min(bounds[0], bounds[1], bounds[2], bounds[3], bounds[4],
+                                    bounds[5], bounds[6]);
+    };
+    actions.push_back(std::move(half));
+    for (const char* text : {"a", "elfica di monte thal"}) {
+        Action search;
+        search.label = std::string("&Cerca \"") + text + "\"";
+        search.run = [text](WindowProbe& probe) { return probe.search(QString::fromLatin1(text)); };
+        search.view = [text] { return catalogue.search_name(text); };
+        actions.push_back(std::move(search));
+    }
+    return actions;
+}
+
+// The start-up's catalogue steps again, on a list of their own: loading, the first sort,
+// and rendering every description, which the first fill asks for.
+struct StartUpSteps {
+    StepTime load;
+    StepTime sort;
+    StepTime describe;
+};
+
+StartUpSteps time_start_up_steps() {
+    StartUpSteps steps;
+    ItemList fresh;
+    const Stopwatch load_watch;
+    fresh.load("archive.dat");
+    steps.load = load_watch.elapsed();
+    const Stopwatch sort_watch;
+    fresh.sort(sort_by_name);
+    steps.sort = sort_watch.elapsed();
+    const Stopwatch describe_watch;
+    std::size_t bytes = 0;
+    fresh.rewind();
+    while (const Item* item = fresh.next()) {
+        bytes += item->cached_description().size();
+    }
+    steps.describe = describe_watch.elapsed();
+    return bytes > 0 ? steps : StartUpSteps{};
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const Stopwatch process_watch;
+    const Options options = parse_options(argc, argv);
+    int app_argc = 1;
+    DatabaseApp app(app_argc, argv);
+    const std::string load_before = load_average();
+
+    WindowProbe probe;
+    const StepTime process_to_fill = process_watch.elapsed();
+    const MemoryUse after_start = memory_use();
+    const long items = probe.loaded();
+    const CatalogueShape shape = shape_of_catalogue();
+    const Targets targets = targets_for(items);
+
+    std::vector<Action> actions = make_actions(shape);
+    for (int round = 0; round < options.repeat; ++round) {
+        for (Action& action : actions) {
+            action.whole.add(action.run(probe));
+            action.whole.found = probe.found();
+        }
+    }
+    probe.choose_sort(sort_by_name);
+    probe.filter(false);
+    const ScrollTiming scrolling = probe.scroll(1, 200);
+    const MemoryUse at_end = memory_use();
+    // The breakdown runs after the peak was taken: its second catalogue would add to it.
+    for (int round = 0; round < options.repeat; ++round) {
+        for (Action& action : actions) {
+            run_split(probe, action);
+        }
+    }
+    const StartUpSteps start_up_steps = time_start_up_steps();
+
+    std::printf("Load average (1 and 5 min) before the run: %s, after: %s\n\n", load_before.c_str(),
+                load_average().c_str());
+    print_table_head();
+    std::printf("| items loaded (categories) | %ld (%d) | | |\n", items, shape.categories);
+    if (options.sort_ms >= 0) {
+        std::printf("| `LC_ALL=C sort` of the same archive.dat | %.0f ms | | |\n", options.sort_ms);
+    }
+    print_step("start-up: construct, load, sort, fill, first paint", probe.start_up(),
+               targets.start_up_ms);
+    print_step("process start to first full fill (with the application object)", process_to_fill,
+               0);
+    for (const Action& action : actions) {
+        print_samples(action.label, action.whole, targets.action_ms);
+    }
+    std::printf("| scrolling \"Armature & Vesti\" (%d rows): %d jumps, each repainted | mean "
+                "%.1f ms, max %.1f ms | | |\n",
+                scrolling.rows, scrolling.steps, scrolling.mean_ms, scrolling.max_ms);
+    std::printf("| resident memory after start-up | %.0f MiB | | |\n",
+                after_start.resident_kib / 1024.0);
+    const double peak_mib = at_end.peak_kib / 1024.0;
+    std::printf("| peak memory (VmHWM) | %.0f MiB | < %.0f MiB | %s |\n", peak_mib,
+                targets.peak_mib, peak_mib < targets.peak_mib ? "yes" : "**no**");
+
+    print_breakdown_head();
+    print_breakdown_row("start-up: constructing the window", {}, probe.construction());
+    print_breakdown_row("start-up: `load` of archive.dat", start_up_steps.load, {});
+    print_breakdown_row("start-up: first `sort` by name", start_up_steps.sort, {});
+    print_breakdown_row("start-up: every `description` rendered, in name order",
+                        start_up_steps.describe, {});
+    for (const Action& action : actions) {
+        print_breakdown_row(action.label, action.core.median(), action.window.median());
+    }
+    return 0;
+}
