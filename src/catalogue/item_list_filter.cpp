@@ -42,6 +42,19 @@ private:
     bool at_least_;
 };
 
+// The lower case of every byte, read from the one Windows-1252 rule; a name search looks
+// up every byte of every name.
+const std::array<unsigned char, 256>& lower_case_table() {
+    static const std::array<unsigned char, 256> table = [] {
+        std::array<unsigned char, 256> lower{};
+        for (std::size_t byte = 0; byte < lower.size(); ++byte) {
+            lower[byte] = to_lower_1252(static_cast<unsigned char>(byte));
+        }
+        return lower;
+    }();
+    return table;
+}
+
 // Whether the lower-cased name contains text (already lower case), without copying it.
 bool name_contains(std::string_view name, std::string_view text) {
     if (text.empty()) {
@@ -50,14 +63,15 @@ bool name_contains(std::string_view name, std::string_view text) {
     if (name.size() < text.size()) {
         return false;
     }
+    const auto& lower = lower_case_table();
+    const auto lower_at = [&](std::size_t i) { return lower[static_cast<unsigned char>(name[i])]; };
     const auto first = static_cast<unsigned char>(text.front());
     for (std::size_t i = 0; i + text.size() <= name.size(); ++i) {
-        if (to_lower_1252(static_cast<unsigned char>(name[i])) != first) {
+        if (lower_at(i) != first) {
             continue;
         }
         std::size_t j = 1;
-        while (j < text.size() && to_lower_1252(static_cast<unsigned char>(name[i + j])) ==
-                                      static_cast<unsigned char>(text[j])) {
+        while (j < text.size() && lower_at(i + j) == static_cast<unsigned char>(text[j])) {
             ++j;
         }
         if (j == text.size()) {
