@@ -13,13 +13,16 @@ double median_of(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-std::string target_cells(double figure_ms, double target_ms) {
+std::string target_cells(const StepTime& figure, double target_ms) {
     if (target_ms <= 0) {
-        return "| |";
+        return "| | |";
     }
-    char cells[64];
-    std::snprintf(cells, sizeof cells, "< %.0f ms | %s |", target_ms,
-                  figure_ms < target_ms ? "yes" : "**no**");
+    // A shared machine stretches the wall clock; say when the work itself fits.
+    const char* met = figure.wall_ms < target_ms  ? "yes"
+                      : figure.cpu_ms < target_ms ? "**no** (processor time: yes)"
+                                                  : "**no**";
+    char cells[96];
+    std::snprintf(cells, sizeof cells, "| < %.0f ms | %s |", target_ms, met);
     return cells;
 }
 
@@ -53,14 +56,14 @@ void print_table_head() {
 
 void print_step(const std::string& label, const StepTime& time, double target_ms) {
     std::printf("| %s | %.0f ms (%.0f ms) %s\n", label.c_str(), time.wall_ms, time.cpu_ms,
-                target_cells(time.wall_ms, target_ms).c_str());
+                target_cells(time, target_ms).c_str());
 }
 
 void print_samples(const std::string& label, const StepSamples& samples, double target_ms) {
     const StepTime median = samples.median();
     std::printf("| %s: %ld found | median %.0f ms (%.0f ms), max %.0f ms %s\n", label.c_str(),
                 samples.found, median.wall_ms, median.cpu_ms, samples.max_wall_ms(),
-                target_cells(median.wall_ms, target_ms).c_str());
+                target_cells(median, target_ms).c_str());
 }
 
 void print_breakdown_head() {

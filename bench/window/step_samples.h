@@ -26,7 +26,7 @@ struct Targets {
 Targets targets_for(long items);
 
 // A target of 0 prints no target. A figure meets its target when its median wall-clock
-// time is under it.
+// time is under it; the row also says when only the processor time is.
 void print_table_head();
 void print_step(const std::string& label, const StepTime& time, double target_ms);
 void print_samples(const std::string& label, const StepSamples& samples, double target_ms);
