@@ -9,7 +9,7 @@ LineListView::LineListView(QWidget* parent) : QListView(parent), model_(new Line
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setTextElideMode(Qt::ElideRight);
     setFocusPolicy(Qt::StrongFocus);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {

@@ -39,6 +39,11 @@ MainDialog::MainDialog(QWidget* parent)
 }
 
 MainDialog::~MainDialog() {
+    // The base destructor hides the window, which takes the focus out of its boxes; their
+    // handlers must not run on a window that is half destroyed.
+    for (QObject* child : findChildren<QObject*>()) {
+        child->disconnect(this);
+    }
     set_busy_callback(nullptr);
 }
 

@@ -96,6 +96,24 @@ void DialogHarness::set_edit_text(const char* name, const QString& text) {
     child<QLineEdit>(name)->setText(text);
 }
 
+QString found_text(int count) {
+    return QStringLiteral("Oggetti Trovati: %1").arg(count);
+}
+
+QStringList item_names(const DialogHarness& harness, const char* list) {
+    QStringList result;
+    for (const QString& line : harness.lines(list)) {
+        if (!line.startsWith(QLatin1Char('['))) {
+            result.append(line.section(QStringLiteral(" - "), 0, 0));
+        }
+    }
+    return result;
+}
+
+void click_button(DialogHarness& harness, const char* name) {
+    QTest::mouseClick(harness.child<QAbstractButton>(name), Qt::LeftButton);
+}
+
 ModalRecord answer_modals(const std::function<void()>& action) {
     ModalRecord record;
     QTimer timer;

@@ -52,6 +52,13 @@ private:
     bool ready_ = false;
 };
 
+// "Oggetti Trovati: " and the count, as the found counter reads.
+QString found_text(int count);
+// The item names of a page list, header lines left out.
+QStringList item_names(const DialogHarness& harness, const char* list);
+// Clicks a button, check box or radio button with the mouse.
+void click_button(DialogHarness& harness, const char* name);
+
 // What a modal message box showed; count is the number of boxes that opened.
 struct ModalRecord {
     int count = 0;

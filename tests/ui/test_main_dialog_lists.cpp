@@ -37,6 +37,8 @@ void ListsTest::tabs_switch_pages_and_keep_each_selection() {
         }
     }
 
+    QCOMPARE(harness.lines("weapons_list").size(), 5);
+    QCOMPARE(harness.lines("bows_list").size(), 2);
     tabs->setCurrentIndex(0);
     harness.click_line("weapons_list", 4);
     const QString spada = harness.lines("weapons_list")[4];
@@ -83,6 +85,7 @@ void ListsTest::double_click_shows_the_line_or_no_selection() {
 
     // A line: its text, under the page's own caption.
     tabs->setCurrentIndex(4);
+    QCOMPARE(harness.lines("abilities_list").size(), 2);
     const QString line = harness.lines("abilities_list")[1];
     ModalRecord shown = answer_modals([&] { harness.double_click_line("abilities_list", 1); });
     QCOMPARE(shown.count, 1);
@@ -136,6 +139,7 @@ void ListsTest::item_text_shows_literally() {
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
     const int row = 3;
+    QCOMPARE(harness.lines("weapons_list").size(), 5);
     const QString mazza = harness.lines("weapons_list")[row];
     QVERIFY(mazza.startsWith(QStringLiteral("Mazza &Ferrata")));
     QVERIFY(mazza.contains(QStringLiteral("<b>Grassetto</b>")));
@@ -160,6 +164,7 @@ void ListsTest::refill_clears_selections_but_keeps_the_description() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
+    QCOMPARE(harness.lines("armour_list").size(), 5);
     harness.click_line("weapons_list", 2);
     const QString ascia = harness.lines("weapons_list")[2];
     harness.child<QTabBar>("tab_control")->setCurrentIndex(1);
@@ -204,6 +209,7 @@ void ListsTest::keyboard_moves_the_selection() {
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
     QListView* weapons = harness.list("weapons_list");
+    QCOMPARE(harness.lines("weapons_list").size(), 5);
     harness.click_line("weapons_list", 1);
     QTest::keyClick(weapons, Qt::Key_Down);
     QCOMPARE(weapons->selectionModel()->selectedRows()[0].row(), 2);
