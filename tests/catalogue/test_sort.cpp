@@ -137,6 +137,23 @@ TEST(SortTies, EqualRecordsAndRepeatedReferencesAllStay) {
     EXPECT_EQ(twice->ref_count(), 2);
 }
 
+TEST(SortTies, TiesFollowTheMedianPivotAndGoBelowIt) {
+    // Three equal names told apart by their level, which the name order does not read. The
+    // pivot is the first M (the median of M, A and the last M); the other Ms tie with it and
+    // go to the lower part, which then takes its last M as pivot.
+    ItemList list;
+    fill(list, {make_stat_item(0, "M", {.level = 1}), make_stat_item(0, "A"),
+                make_stat_item(0, "M", {.level = 2}), make_stat_item(0, "Z"),
+                make_stat_item(0, "M", {.level = 3})});
+    list.sort(sort_by_name);
+    std::vector<std::int32_t> levels;
+    for (Item* item : items_of(list)) {
+        levels.push_back(item->level());
+    }
+    EXPECT_EQ(names_of(list), (Names{"A", "M", "M", "M", "Z"}));
+    EXPECT_EQ(levels, (std::vector<std::int32_t>{0, 2, 3, 1, 0}));
+}
+
 TEST(SortEdges, EmptyListKeepsTheModeAndOneItemStays) {
     ItemList one;
     one.push_front(make_stat_item(0, "solo"));
