@@ -82,10 +82,12 @@ QPixmap draw_app_icon(int size) {
     return pixmap;
 }
 
-QPixmap draw_banner() {
+QPixmap draw_banner(qreal device_pixel_ratio) {
     constexpr int width = 300;
     constexpr int height = 64;
-    QPixmap pixmap(width, height);
+    const qreal ratio = device_pixel_ratio >= 1.0 ? device_pixel_ratio : 1.0;
+    QPixmap pixmap(qRound(width * ratio), qRound(height * ratio));
+    pixmap.setDevicePixelRatio(ratio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -94,7 +96,7 @@ QPixmap draw_banner() {
     sky.setColorAt(0, night_blue);
     sky.setColorAt(0.6, deep_blue);
     sky.setColorAt(1, QColor(0x2F, 0x5F, 0x6B));
-    painter.fillRect(pixmap.rect(), sky);
+    painter.fillRect(QRect(0, 0, width, height), sky);
 
     // Faint rune-like strokes across the background.
     painter.setPen(QPen(QColor(255, 255, 255, 18), 1));
@@ -102,7 +104,9 @@ QPixmap draw_banner() {
         painter.drawLine(x, height, x + height, 0);
     }
 
-    painter.drawPixmap(10, 8, draw_app_icon(48));
+    QPixmap emblem = draw_app_icon(qRound(48 * ratio));
+    emblem.setDevicePixelRatio(ratio);
+    painter.drawPixmap(10, 8, emblem);
 
     QFont title(QStringLiteral("Serif"));
     title.setStyleHint(QFont::Serif);

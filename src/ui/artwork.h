@@ -7,5 +7,6 @@
 // The window icon: a crimson shield with a golden sword on a deep blue tile, size x size.
 QPixmap draw_app_icon(int size);
 
-// The banner at the top left of the window, 300 x 64 pixels.
-QPixmap draw_banner();
+// The banner at the top left of the window, 300 x 64 pixels, drawn sharp for a screen with
+// the given device pixel ratio.
+QPixmap draw_banner(qreal device_pixel_ratio = 1.0);

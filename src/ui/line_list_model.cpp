@@ -15,10 +15,6 @@ void LineListModel::replace(LineBatch&& batch) {
     endResetModel();
 }
 
-void LineListModel::clear() {
-    replace(LineBatch{});
-}
-
 bool LineListModel::line(int row, std::string& text) const {
     if (row < 0 || row >= count()) {
         return false;

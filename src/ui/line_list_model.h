@@ -35,7 +35,6 @@ public:
 
     // Replaces every line in one model reset.
     void replace(LineBatch&& batch);
-    void clear();
 
     int count() const { return static_cast<int>(batch_.lines.size()); }
     // The line's bytes; false when the row does not exist.

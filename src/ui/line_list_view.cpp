@@ -25,10 +25,6 @@ void LineListView::replace(LineBatch&& batch) {
     refilling_ = false;
 }
 
-void LineListView::reset_content() {
-    replace(LineBatch{});
-}
-
 int LineListView::current_selection() const {
     const QModelIndexList rows = selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();

@@ -15,7 +15,6 @@ public:
 
     // Empties the list and shows the batch's lines, unsorted, in one step.
     void replace(LineBatch&& batch);
-    void reset_content();
 
     int line_count() const { return model_->count(); }
     // Row of the selected line, or -1 when none is selected.

@@ -181,9 +181,8 @@ void MainDialog::create_header() {
 
     banner_ = new QLabel(this);
     banner_->setObjectName(QStringLiteral("banner"));
-    const QPixmap banner = draw_banner();
-    banner_->setPixmap(banner);
-    banner_->setGeometry(units.x(7), units.y(7), banner.width(), banner.height());
+    banner_->setPixmap(draw_banner(devicePixelRatioF()));
+    banner_->setGeometry(units.x(7), units.y(7), 300, 64);
 
     loaded_label_ = place(new QLabel(QStringLiteral("Oggetti Caricati: xxx"), this), units, 276, 21,
                           109, 10, "loaded_label");

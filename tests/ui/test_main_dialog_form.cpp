@@ -13,6 +13,7 @@
 class FormTest : public QObject {
     Q_OBJECT
 private slots:
+    void tab_follows_the_template_order();
     void mnemonics_and_escape();
     void enter_presses_the_button_of_the_focus();
     void a_box_without_an_integer_stops_the_read();
@@ -183,6 +184,31 @@ void FormTest::mnemonics_and_escape() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
+}
+
+void FormTest::tab_follows_the_template_order() {
+    const QByteArray archive = sample_archive();
+    DialogHarness harness(&archive);
+    QVERIFY(harness.ready());
+    // The spin controls and the sort radio buttons are no tab stops; of the lists only the
+    // visible one is.
+    const QStringList expected = {
+        "level_min_edit",    "level_max_edit",        "strength_min_edit",
+        "strength_max_edit", "resistance_min_edit",   "resistance_max_edit",
+        "agility_min_edit",  "agility_max_edit",      "wisdom_min_edit",
+        "wisdom_max_edit",   "intelligence_min_edit", "intelligence_max_edit",
+        "attack_min_edit",   "attack_max_edit",       "min_check",
+        "max_check",         "filter_button",         "search_edit",
+        "search_button",     "tab_control",           "weapons_list",
+        "exit_button",       "level_min_edit"};
+    QStringList visited;
+    for (int i = 0; i < expected.size(); ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus != nullptr);
+        visited.append(focus->objectName());
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    QCOMPARE(visited, expected);
 }
 
 QTEST_MAIN(FormTest)
