@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev libgl-dev
   xvfb xauth fonts-dejavu-core
   locales-all
+  clang-tidy clang-format python3
+  dpkg-dev file appstream desktop-file-utils
 )
 
 missing=()
