@@ -19,4 +19,7 @@ cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
+scripts/fuzz.sh 60
+scripts/memcheck.sh
+
 echo "== all tests passed"
