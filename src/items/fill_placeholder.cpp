@@ -1,14 +1,16 @@
 #include <algorithm>
-#include <cstdint>
 #include <utility>
 #include <vector>
 
+#include "fill_parts.h"
 #include "template.h"
 
-// Filling walks the text once. What lies before the current occurrence has been filled and
-// is kept in a FilledPrefix; what lies after it is still the caller's text, so the closing
-// brace of a group is found in the original text with precomputed brace counts, and the
-// nearest "{" is the top of a stack. Braces that a group drops are marked dead in place
+// Filling walks the text once. What lies before the current occurrence has been filled;
+// what lies after it is still the caller's text, so the closing brace of a group is found
+// in the original text (ClosingBraces), and the nearest "{" is the last one of the filled
+// part. As long as every group opens in the unfilled text, filling only appends to a
+// string. A group that opens in the filled part takes filled characters in again; from
+// then on the filled part is a FilledPrefix, where the dropped "{" is marked dead in place
 // instead of being erased, so that resolving a group deep in the text never moves what
 // follows it. Two limits keep hostile texts (catalogue names full of braces and
 // placeholders) from multiplying: an inserted value is never searched again, not even when
@@ -21,134 +23,6 @@ constexpr std::size_t none = std::string_view::npos;
 std::size_t filled_size_limit(std::size_t text_size, std::size_t value_size) {
     return text_size + 8 * value_size + 1024;
 }
-
-// The closing brace of a group whose scan starts at x: with "{" counting -1 and "}" +1,
-// the first "}" at which the count from x reaches 1. Short scans run directly; once they
-// have covered the text a few times, every answer comes from a table of the next higher
-// prefix sum, so many groups in a long text stay linear.
-class ClosingBraces {
-public:
-    explicit ClosingBraces(std::string_view text) : text_(text) {}
-
-    std::size_t from(std::size_t x) {
-        if (next_higher_.empty() && scanned_ > 4 * text_.size() + 64) {
-            build();
-        }
-        if (next_higher_.empty()) {
-            return scan(x);
-        }
-        const std::size_t k = next_higher_[x];
-        return k == none ? none : k - 1;
-    }
-
-private:
-    std::size_t scan(std::size_t x) {
-        int count = 0;
-        for (std::size_t i = x; i < text_.size(); ++i) {
-            if (text_[i] == '{') {
-                --count;
-            } else if (text_[i] == '}' && ++count == 1) {
-                scanned_ += i - x + 1;
-                return i;
-            }
-        }
-        scanned_ += text_.size() - x + 1;
-        return none;
-    }
-
-    void build() {
-        const std::size_t n = text_.size();
-        std::int64_t level = 0; // the prefix sum before position x, walking back from the end
-        for (const char c : text_) {
-            level += c == '}' ? 1 : c == '{' ? -1 : 0;
-        }
-        next_higher_.assign(n + 1, none);
-        std::vector<std::pair<std::size_t, std::int64_t>> higher; // strictly falling levels
-        for (std::size_t x = n + 1; x-- > 0;) {
-            if (x < n) {
-                level -= text_[x] == '}' ? 1 : text_[x] == '{' ? -1 : 0;
-            }
-            while (!higher.empty() && higher.back().second <= level) {
-                higher.pop_back();
-            }
-            next_higher_[x] = higher.empty() ? none : higher.back().first;
-            higher.emplace_back(x, level);
-        }
-    }
-
-    std::string_view text_;
-    std::size_t scanned_ = 0;
-    std::vector<std::size_t> next_higher_;
-};
-
-// The filled part of the text. Dropped characters stay in place, marked dead; two
-// union-find chains skip them in either direction.
-class FilledPrefix {
-public:
-    void reserve(std::size_t n) {
-        chars_.reserve(n);
-        flags_.reserve(n);
-        right_.reserve(n + 1);
-        left_.reserve(n + 1);
-    }
-
-    std::size_t size() const { return chars_.size(); }
-    std::size_t live_count() const { return live_count_; }
-    char at(std::size_t i) const { return chars_[i]; }
-    bool from_value(std::size_t i) const { return (flags_[i] & value_flag) != 0; }
-
-    void push(char c, bool from_value) {
-        chars_.push_back(c);
-        flags_.push_back(from_value ? value_flag : 0);
-        right_.push_back(right_.size()); // the new end; the old end is c itself
-        left_.push_back(left_.size());
-        ++live_count_;
-    }
-
-    void kill(std::size_t i) {
-        flags_[i] |= dead_flag;
-        right_[i] = i + 1;
-        left_[i + 1] = i;
-        --live_count_;
-    }
-
-    // The nearest live position at or after i (size() when there is none).
-    std::size_t live_from(std::size_t i) { return find(right_, i); }
-    // The nearest live position at or before i (none when there is none).
-    std::size_t live_until(std::size_t i) {
-        const std::size_t k = find(left_, i == none ? 0 : i + 1);
-        return k == 0 ? none : k - 1;
-    }
-
-    std::string live_text() const {
-        std::string text;
-        text.reserve(live_count_);
-        for (std::size_t i = 0; i < chars_.size(); ++i) {
-            if ((flags_[i] & dead_flag) == 0) {
-                text.push_back(chars_[i]);
-            }
-        }
-        return text;
-    }
-
-private:
-    static constexpr std::uint8_t value_flag = 1;
-    static constexpr std::uint8_t dead_flag = 2;
-
-    static std::size_t find(std::vector<std::size_t>& parent, std::size_t i) {
-        while (parent[i] != i) {
-            parent[i] = parent[parent[i]];
-            i = parent[i];
-        }
-        return i;
-    }
-
-    std::string chars_;
-    std::vector<std::uint8_t> flags_;
-    std::vector<std::size_t> right_{0}; // right_[size()] is the end
-    std::vector<std::size_t> left_{0};  // shifted by one: left_[0] is "before the start"
-    std::size_t live_count_ = 0;
-};
 
 // Group text to fill: characters and, when some of them were filled before, whether each
 // came from an inserted value (none: the caller's text only).
