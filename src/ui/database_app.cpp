@@ -12,17 +12,12 @@ namespace {
 // For documentation and headless runs: when set, the window saves a picture of itself at
 // this path once it is up, and closes.
 constexpr const char* screenshot_variable = "TORVANE_SCREENSHOT";
-
-void schedule_screenshot(MainDialog& dialog, const QString& path) {
-    QTimer::singleShot(700, &dialog, [&dialog, path] {
-        const bool saved = dialog.grab().save(path, "PNG");
-        dialog.done(saved ? 0 : 1);
-    });
-}
+constexpr int screenshot_delay_ms = 700;
 
 } // namespace
 
-DatabaseApp::DatabaseApp(int& argc, char** argv) : QApplication(argc, argv) {
+DatabaseApp::DatabaseApp(int& argc, char** argv)
+    : QApplication(argc, argv), screenshot_path_(qEnvironmentVariable(screenshot_variable)) {
     setApplicationName(QStringLiteral("Torvane Database"));
     QIcon icon;
     for (const int size : {16, 32, 48}) {
@@ -33,11 +28,16 @@ DatabaseApp::DatabaseApp(int& argc, char** argv) : QApplication(argc, argv) {
 
 int DatabaseApp::run() {
     MainDialog dialog;
-    const QString screenshot = qEnvironmentVariable(screenshot_variable);
-    if (!screenshot.isEmpty()) {
-        schedule_screenshot(dialog, screenshot);
+    QTimer screenshot_timer;
+    if (!screenshot_path_.isEmpty()) {
+        screenshot_timer.setSingleShot(true);
+        connect(&screenshot_timer, &QTimer::timeout, &dialog, [this, &dialog] {
+            const bool saved = dialog.grab().save(screenshot_path_, "PNG");
+            dialog.done(saved ? QDialog::Rejected : QDialog::Accepted);
+        });
+        screenshot_timer.start(screenshot_delay_ms);
     }
     const int result = dialog.do_modal();
-    // Only a failed screenshot is an error; closing the window is the normal end.
-    return (!screenshot.isEmpty() && result != 0) ? 1 : 0;
+    // Closing the window is the normal end; only a screenshot that was not saved fails.
+    return (!screenshot_path_.isEmpty() && result != QDialog::Rejected) ? 1 : 0;
 }

@@ -16,4 +16,7 @@ public:
 
     // Shows the main window until it is closed; the exit status.
     int run();
+
+private:
+    QString screenshot_path_;
 };
