@@ -9,6 +9,7 @@
 #include "items/template.h"
 #include "literal_fill.h"
 
+// NOLINTNEXTLINE(readability-identifier-naming): the name libFuzzer calls
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // Layout: placeholder length, value length, placeholder, value, text.
     if (size < 2) {

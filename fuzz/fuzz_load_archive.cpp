@@ -82,6 +82,7 @@ void check_sorted(ItemList& list) {
 
 } // namespace
 
+// NOLINTNEXTLINE(readability-identifier-naming): the name libFuzzer calls
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static ScratchFile scratch;
     ItemList catalogue;

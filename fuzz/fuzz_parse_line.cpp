@@ -8,6 +8,7 @@
 #include "items/item.h"
 #include "items/sort_mode.h"
 
+// NOLINTNEXTLINE(readability-identifier-naming): the name libFuzzer calls
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view line(reinterpret_cast<const char*>(data), size);
     constexpr int category_count = 21;

@@ -111,6 +111,16 @@ TEST(HostileLines, MixesOfBracesPlaceholdersAndQuotesRenderInEveryCategory) {
     }
 }
 
+TEST(HostileLines, NameOfNestedGroupsDoesNotMultiplyTheLocation) {
+    // Filled the plain way, each of the 40 groups would double the copies of "%loc" that
+    // the groups inside it left: a line of 250 bytes would need terabytes.
+    const std::string name = repeat("{", 40) + repeat("%loc}", 40);
+    const Parsed weapon(1, name + "=\"\",1,2,3,\"%loc%loc\",4,5");
+    ASSERT_EQ(weapon.result(), 0);
+    EXPECT_EQ(weapon->description(),
+              repeat("%loc%loc", 40) + " - Dmg 4-5 (4), For 1, Int 2, Sag 3, Luogo: %loc%loc");
+}
+
 TEST(HostileLines, MebibyteLineIsReadWhole) {
     const std::string name(1024 * 1024, 'n');
     const Parsed plain(0, name);
