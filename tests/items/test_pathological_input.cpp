@@ -121,6 +121,16 @@ TEST(HostileLines, NameOfNestedGroupsDoesNotMultiplyTheLocation) {
               repeat("%loc%loc", 40) + " - Dmg 4-5 (4), For 1, Int 2, Sag 3, Luogo: %loc%loc");
 }
 
+TEST(HostileLines, NameOfManyPlaceholdersAndALongLocationStayBounded) {
+    // 10,000 copies of a 40 KB location would make a description of 400 MB.
+    const std::string place(40000, 'p');
+    const Parsed weapon(1, repeat("%loc", 10000) + "=\"\",1,2,3,\"" + place + "\",4,5");
+    ASSERT_EQ(weapon.result(), 0);
+    const std::string description = weapon->description();
+    EXPECT_LT(description.size(), 1000000u);
+    EXPECT_EQ(description.substr(0, 8 * place.size()), repeat(place, 8));
+}
+
 TEST(HostileLines, MebibyteLineIsReadWhole) {
     const std::string name(1024 * 1024, 'n');
     const Parsed plain(0, name);
