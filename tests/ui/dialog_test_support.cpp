@@ -13,26 +13,26 @@
 #include "ui/database_app.h"
 
 QByteArray sample_archive() {
-    return QByteArray("; archivio di prova\r\n"
-                      "Reliquia \x80?\r\n"
-                      "[armi]\r\n"
-                      "Spada Corta=\"+1 For\",10,0,2,\"Fabbro di Rocca\",3,7\r\n"
-                      "Ascia=\"\",14,0,0,\"Bottega\",1,2\r\n"
-                      "Mazza &Ferrata=\"<b>Grassetto</b>\",16,0,3,\"Mercato\",8,12\r\n"
-                      "[scudi]\n"
-                      "Scudo di Vimini=\"\",3,2,0,0,0,0,\"Bottega\",1.5\n"
-                      "Scudo a Goccia=\"+1 Res\",10,8,0,0,0,0,\"Fucina\",4.25\n"
-                      "[ARMATURE]\n"
-                      "Cotta di Maglia=\"+5 Res\",8,4,-1,0,0,0,\"Mercante\",6.5\n"
-                      "[archi]\n"
-                      "Arco Corto=\"+1 Agi\",5,8,0,0,\"Bosco\",2,6\n"
-                      "[anelli]\n"
-                      "\xC0ncora d'Oro=\"\",0,0,0,0,0,0,\"Porto\",0.25\n"
-                      "Anello di prova=\"Protezione\",2,0,1,0,3,30,\"Grotta\",1.5\n"
-                      "[abilit\xE0]\n"
-                      "Arrampicata=2,6,4,8,0,0,\"Guida\",\"Cacciatore\",70,6\n"
-                      "[incantesimi]\n"
-                      "Scintilla=4,1,6,0,\"Magia rossa\",\"Torre\",\"Alchimista\",1,40\n");
+    return {"; archivio di prova\r\n"
+            "Reliquia \x80?\r\n"
+            "[armi]\r\n"
+            "Spada Corta=\"+1 For\",10,0,2,\"Fabbro di Rocca\",3,7\r\n"
+            "Ascia=\"\",14,0,0,\"Bottega\",1,2\r\n"
+            "Mazza &Ferrata=\"<b>Grassetto</b>\",16,0,3,\"Mercato\",8,12\r\n"
+            "[scudi]\n"
+            "Scudo di Vimini=\"\",3,2,0,0,0,0,\"Bottega\",1.5\n"
+            "Scudo a Goccia=\"+1 Res\",10,8,0,0,0,0,\"Fucina\",4.25\n"
+            "[ARMATURE]\n"
+            "Cotta di Maglia=\"+5 Res\",8,4,-1,0,0,0,\"Mercante\",6.5\n"
+            "[archi]\n"
+            "Arco Corto=\"+1 Agi\",5,8,0,0,\"Bosco\",2,6\n"
+            "[anelli]\n"
+            "\xC0ncora d'Oro=\"\",0,0,0,0,0,0,\"Porto\",0.25\n"
+            "Anello di prova=\"Protezione\",2,0,1,0,3,30,\"Grotta\",1.5\n"
+            "[abilit\xE0]\n"
+            "Arrampicata=2,6,4,8,0,0,\"Guida\",\"Cacciatore\",70,6\n"
+            "[incantesimi]\n"
+            "Scintilla=4,1,6,0,\"Magia rossa\",\"Torre\",\"Alchimista\",1,40\n"};
 }
 
 DialogHarness::DialogHarness(const QByteArray* archive) : previous_directory_(QDir::currentPath()) {
@@ -72,13 +72,13 @@ int DialogHarness::row_of(const char* list_name, const QString& text) const {
     return static_cast<int>(lines(list_name).indexOf(text));
 }
 
-void DialogHarness::click_line(const char* list_name, int row) {
+void DialogHarness::click_line(const char* list_name, int row) const {
     QListView* view = list(list_name);
     const QRect rect = view->visualRect(view->model()->index(row, 0));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
-void DialogHarness::double_click_line(const char* list_name, int row) {
+void DialogHarness::double_click_line(const char* list_name, int row) const {
     QListView* view = list(list_name);
     const QRect rect = view->visualRect(view->model()->index(row, 0));
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, rect.center());
@@ -92,7 +92,7 @@ QString DialogHarness::edit_text(const char* name) const {
     return child<QLineEdit>(name)->text();
 }
 
-void DialogHarness::set_edit_text(const char* name, const QString& text) {
+void DialogHarness::set_edit_text(const char* name, const QString& text) const {
     child<QLineEdit>(name)->setText(text);
 }
 

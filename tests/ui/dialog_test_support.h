@@ -39,11 +39,11 @@ public:
     // The row of the first line equal to text, or -1.
     int row_of(const char* list_name, const QString& text) const;
     // Clicks a line with the mouse, as the user selects it.
-    void click_line(const char* list_name, int row);
-    void double_click_line(const char* list_name, int row);
+    void click_line(const char* list_name, int row) const;
+    void double_click_line(const char* list_name, int row) const;
     QString label_text(const char* name) const;
     QString edit_text(const char* name) const;
-    void set_edit_text(const char* name, const QString& text);
+    void set_edit_text(const char* name, const QString& text) const;
 
 private:
     QTemporaryDir directory_;
