@@ -20,6 +20,7 @@ private slots:
     void refill_clears_selections_but_keeps_the_description();
     void selecting_writes_the_whole_form_back();
     void keyboard_moves_the_selection();
+    void wait_cursor_shows_while_filling_only();
 };
 
 void ListsTest::tabs_switch_pages_and_keep_each_selection() {
@@ -222,6 +223,24 @@ void ListsTest::keyboard_moves_the_selection() {
     QTest::mouseClick(weapons->viewport(), Qt::LeftButton, {}, below);
     QCOMPARE(weapons->selectionModel()->selectedRows().size(), 1);
     QCOMPARE(harness.label_text("description_label"), harness.lines("weapons_list")[4]);
+}
+
+void ListsTest::wait_cursor_shows_while_filling_only() {
+    const QByteArray archive = sample_archive();
+    DialogHarness harness(&archive);
+    QVERIFY(harness.ready());
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    QList<Qt::CursorShape> during_fill;
+    QObject::connect(harness.list("spells_list")->model(), &QAbstractItemModel::modelReset,
+                     [&during_fill] {
+                         const QCursor* cursor = QApplication::overrideCursor();
+                         during_fill.append(cursor != nullptr ? cursor->shape() : Qt::ArrowCursor);
+                     });
+    QTest::mouseClick(harness.child<QPushButton>("filter_button"), Qt::LeftButton);
+    QTest::mouseClick(harness.child<QPushButton>("search_button"), Qt::LeftButton);
+    QCOMPARE(during_fill, (QList<Qt::CursorShape>{Qt::WaitCursor, Qt::WaitCursor}));
+    // Every wait cursor is taken back, also after the sort inside each action.
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
 }
 
 QTEST_MAIN(ListsTest)
