@@ -25,6 +25,17 @@ namespace {
 
 bool session_failed = false;
 
+// Runs the action once, after the delay, from the event loop that is running then.
+void after(int milliseconds, const std::function<void()>& action) {
+    auto* timer = new QTimer(QApplication::instance()); // the application owns it
+    timer->setSingleShot(true);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
+        timer->deleteLater();
+        action();
+    });
+    timer->start(milliseconds);
+}
+
 template <typename Widget> Widget* control(MainDialog& dialog, const char* name) {
     auto* widget = dialog.findChild<Widget*>(QString::fromLatin1(name));
     if (widget == nullptr) {
@@ -42,7 +53,7 @@ QString label_text(MainDialog& dialog, const char* name) {
 // Answers the message box that the action opens with OK.
 void answering_message_box(const std::function<void()>& action) {
     bool answered = false;
-    QTimer::singleShot(100, [&answered] {
+    after(100, [&answered] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             box->accept();
             answered = true;
@@ -58,7 +69,7 @@ void answering_message_box(const std::function<void()>& action) {
 // Clicks the line of the list, as the user selects it, then double-clicks it, which shows
 // the line in a message box.
 void pick_line(MainDialog& dialog, const char* list_name, int row) {
-    QListView* list = control<QListView>(dialog, list_name);
+    auto* list = control<QListView>(dialog, list_name);
     if (list == nullptr || list->model()->rowCount() <= row) {
         session_failed = true;
         return;
@@ -126,7 +137,7 @@ void play_when_shown(int attempts_left) {
         QApplication::exit(1);
         return;
     }
-    QTimer::singleShot(100, [attempts_left] { play_when_shown(attempts_left - 1); });
+    after(100, [attempts_left] { play_when_shown(attempts_left - 1); });
 }
 
 } // namespace
@@ -134,7 +145,7 @@ void play_when_shown(int attempts_left) {
 int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     DatabaseApp app(argc, argv);
-    QTimer::singleShot(0, [] { play_when_shown(600); });
+    after(0, [] { play_when_shown(600); });
     const int result = app.run();
     return session_failed ? 2 : result;
 }

@@ -83,7 +83,7 @@ TEST(HostileArchive, BracesPlaceholdersAndQuotesOf64KiBUnderEveryHeader) {
         content += repeat("{", 13000) + repeat("%lvl}", 10000) + "\n";
         content += repeat("{%n", 10000) + "=" + repeat("}\"%lvl", 5000) + "\n";
         std::string mixed;
-        while (mixed.size() < 64 * 1024) {
+        while (mixed.size() < std::size_t{64} * 1024) {
             mixed += tokens[random() % 7];
         }
         content += "X" + mixed + "\n";
@@ -96,7 +96,7 @@ TEST(HostileArchive, BracesPlaceholdersAndQuotesOf64KiBUnderEveryHeader) {
 }
 
 TEST(HostileArchive, MebibyteLineIsLoadedWhole) {
-    const std::string name(1024 * 1024, 'N');
+    const std::string name(std::size_t{1024} * 1024, 'N');
     const TempArchive archive("[armi]\n" + name + "=\"\",1,2,3,\"luogo\",4,6\nCorta=\"\",1\n");
     ItemList catalogue;
     ASSERT_EQ(catalogue.load(archive.path()), 0);

@@ -15,7 +15,8 @@
 
 namespace {
 
-constexpr std::size_t line_size = 64 * 1024;
+constexpr std::size_t kibibyte = 1024;
+constexpr std::size_t line_size = 64 * kibibyte;
 
 std::string repeat(std::string_view piece, std::size_t times) {
     std::string text;
@@ -70,8 +71,8 @@ TEST(HostileTemplates, ValueHoldingItsPlaceholderIsNeverFilledAgain) {
 
 TEST(HostileTemplates, GrowthOfOneFillIsBounded) {
     // A name of many placeholders and a long value would multiply into gigabytes.
-    const std::string text = repeat("%loc", 16 * 1024);
-    const std::string value(64 * 1024, 'v');
+    const std::string text = repeat("%loc", 16 * kibibyte);
+    const std::string value(64 * kibibyte, 'v');
     const std::string filled = fill_placeholder(text, "%loc", value);
     // The ninth value passes the bound of 1024 bytes plus eight values: the text is cut there.
     EXPECT_EQ(filled, repeat(value, 9) + repeat("%loc", 256));
@@ -115,7 +116,7 @@ TEST(HostileLines, NameOfNestedGroupsDoesNotMultiplyTheLocation) {
     // Filled the plain way, each of the 40 groups would double the copies of "%loc" that
     // the groups inside it left: a line of 250 bytes would need terabytes.
     const std::string name = repeat("{", 40) + repeat("%loc}", 40);
-    const Parsed weapon(1, name + "=\"\",1,2,3,\"%loc%loc\",4,5");
+    const Parsed weapon(1, name + R"(="",1,2,3,"%loc%loc",4,5)");
     ASSERT_EQ(weapon.result(), 0);
     EXPECT_EQ(weapon->description(),
               repeat("%loc%loc", 40) + " - Dmg 4-5 (4), For 1, Int 2, Sag 3, Luogo: %loc%loc");
@@ -132,12 +133,12 @@ TEST(HostileLines, NameOfManyPlaceholdersAndALongLocationStayBounded) {
 }
 
 TEST(HostileLines, MebibyteLineIsReadWhole) {
-    const std::string name(1024 * 1024, 'n');
+    const std::string name(kibibyte * kibibyte, 'n');
     const Parsed plain(0, name);
     EXPECT_EQ(plain->name(), name);
     EXPECT_EQ(plain->description(), name + " (Indefinito)");
 
-    const std::string place(1024 * 1024, 'p');
+    const std::string place(kibibyte * kibibyte, 'p');
     const Parsed weapon(1, "Spada=\"\",1,2,3,\"" + place + "\",4,6");
     ASSERT_EQ(weapon.result(), 0);
     EXPECT_EQ(weapon->location(), place);
@@ -182,7 +183,7 @@ TEST(HostileNumbers, HundredsOfDigitsSaturate) {
 }
 
 TEST(HostileNumbers, HugeExponentsStayFinite) {
-    const std::string head = "Cotta=\"\",1,2,3,4,5,6,\"x\",";
+    const std::string head = R"(Cotta="",1,2,3,4,5,6,"x",)";
     const struct {
         std::string field;
         float expected;
@@ -204,7 +205,7 @@ TEST(HostileNumbers, HugeExponentsStayFinite) {
     const Parsed huge(3, head + "1e99999");
     EXPECT_NE(huge->description().find(class_text(FLT_MAX)), std::string::npos);
     const Parsed negative(3, head + "-1e99999");
-    EXPECT_NE(negative->description().find("?"), std::string::npos);
+    EXPECT_NE(negative->description().find('?'), std::string::npos);
 }
 
 } // namespace
