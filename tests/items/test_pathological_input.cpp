@@ -125,7 +125,7 @@ TEST(HostileLines, NameOfNestedGroupsDoesNotMultiplyTheLocation) {
 TEST(HostileLines, NameOfManyPlaceholdersAndALongLocationStayBounded) {
     // 10,000 copies of a 40 KB location would make a description of 400 MB.
     const std::string place(40000, 'p');
-    const Parsed weapon(1, repeat("%loc", 10000) + "=\"\",1,2,3,\"" + place + "\",4,5");
+    const Parsed weapon(1, repeat("%loc", 10000) + R"(="",1,2,3,")" + place + R"(",4,5)");
     ASSERT_EQ(weapon.result(), 0);
     const std::string description = weapon->description();
     EXPECT_LT(description.size(), 1000000u);
@@ -139,7 +139,7 @@ TEST(HostileLines, MebibyteLineIsReadWhole) {
     EXPECT_EQ(plain->description(), name + " (Indefinito)");
 
     const std::string place(kibibyte * kibibyte, 'p');
-    const Parsed weapon(1, "Spada=\"\",1,2,3,\"" + place + "\",4,6");
+    const Parsed weapon(1, R"(Spada="",1,2,3,")" + place + R"(",4,6)");
     ASSERT_EQ(weapon.result(), 0);
     EXPECT_EQ(weapon->location(), place);
     EXPECT_NE(weapon->description().find(place), std::string::npos);
