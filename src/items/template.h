@@ -9,6 +9,9 @@
 // when it is empty.
 
 // The text with every occurrence of placeholder filled with value, group rules included.
+// Two limits keep hostile texts from multiplying: a value once inserted is never searched
+// again, even when a later group takes it in, and the result is cut where it would grow by
+// more than 1024 bytes plus eight times the value's length.
 std::string fill_placeholder(std::string_view text, std::string_view placeholder,
                              std::string_view value);
 
