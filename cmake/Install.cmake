@@ -67,7 +67,6 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "arrows, abilities and spells from archive.dat in the current directory and\n"
   "shows it in six tabbed lists, with filters on seven statistics, search by\n"
   "name and three sort orders. The user interface is in Italian.")
-set(CPACK_PACKAGE_INSTALL_DIRECTORY ${CPACK_PACKAGE_NAME})
 set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};${PROJECT_NAME};${TORVANE_COMPONENT};/")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Static checks of the project's own sources; fails on any finding.
+#  1. clang-format: every C++ file under src/ tests/ bench/ fuzz/ packaging/ is formatted as
+#     .clang-format says.
+#  2. clang-tidy: every project source in the compilation databases of the given build folders
+#     passes the checks of .clang-tidy (findings count as errors).
+#
+# Usage: scripts/lint.sh [BUILD_DIR...]   (default: build)
+# Each folder is configured when it has no compile_commands.json yet, and brought up to date, so
+# that the files Qt's moc generates exist. Give the fuzz build folder too to check fuzz/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+source_dirs=(src tests bench fuzz packaging)
+[ $# -eq 0 ] && set -- build
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+status=0
+
+echo "== clang-format"
+mapfile -t sources < <(find "${source_dirs[@]}" -type f \( -name '*.cpp' -o -name '*.h' \) \
+    -not -path 'fuzz/corpus*' 2>/dev/null | sort)
+if clang-format --dry-run -Werror "${sources[@]}" 2>"$work/format.log"; then
+    echo "${#sources[@]} files formatted"
+else
+    cat "$work/format.log"
+    echo "clang-format: $(grep -c 'error:' "$work/format.log") places differ; run clang-format -i" >&2
+    status=1
+fi
+
+echo "== clang-tidy"
+for build in "$@"; do
+    [ -f "$build/compile_commands.json" ] || cmake -S . -B "$build" -G Ninja >/dev/null
+    if ! cmake --build "$build" >"$work/build.log" 2>&1; then
+        cat "$work/build.log"
+        echo "lint: the build in $build failed" >&2
+        exit 1
+    fi
+done
+# One database of the project's own translation units, each once, from all given build folders.
+python3 - "$root" "$work/compile_commands.json" "${source_dirs[*]}" "$@" <<'EOF'
+import json, os, sys
+root, out, dirs, builds = sys.argv[1], sys.argv[2], sys.argv[3].split(), sys.argv[4:]
+prefixes = tuple(os.path.join(root, d) + os.sep for d in dirs)
+seen, entries = set(), []
+for build in builds:
+    with open(os.path.join(build, "compile_commands.json")) as f:
+        for entry in json.load(f):
+            path = os.path.normpath(os.path.join(entry["directory"], entry["file"]))
+            if path.startswith(prefixes) and path not in seen:
+                seen.add(path)
+                entries.append(entry)
+with open(out, "w") as f:
+    json.dump(entries, f, indent=1)
+print(f"{len(entries)} translation units")
+EOF
+mapfile -t units < <(python3 -c 'import json,sys; [print(e["file"]) for e in json.load(open(sys.argv[1]))]' \
+    "$work/compile_commands.json")
+dirs_pattern=$(IFS='|' && echo "${source_dirs[*]}")
+header_filter="^$root/($dirs_pattern)/.*\.h$"
+# GCC's compile commands may carry warning flags that clang does not know.
+if ! printf '%s\0' "${units[@]}" |
+    xargs -0 -n 1 -P "$(nproc)" clang-tidy --quiet -p "$work" --warnings-as-errors='*' \
+        --header-filter="$header_filter" --extra-arg=-Wno-unknown-warning-option \
+        >"$work/tidy.log" 2>&1; then
+    status=1
+fi
+# A finding in a header shows once per file that includes it: list each place once.
+findings=$(grep -E '^/.*: (warning|error): ' "$work/tidy.log" | sort -u || true)
+if [ -n "$findings" ]; then
+    echo "$findings"
+    echo "clang-tidy: $(echo "$findings" | wc -l) findings" >&2
+    echo "many can be fixed with: clang-tidy -p ${1} --fix-errors --checks=-*,CHECK FILE" >&2
+    status=1
+elif [ "$status" -ne 0 ]; then
+    cat "$work/tidy.log"
+else
+    echo "${#units[@]} translation units clean"
+fi
+
+exit "$status"
