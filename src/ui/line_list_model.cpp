@@ -1,17 +1,27 @@
 #include "line_list_model.h"
 
+#include <algorithm>
 #include <utility>
 
+#include "items/item.h"
 #include "text_1252_codec.h"
+
+const std::string& LineBatch::text(std::size_t row) const {
+    if (const Item* item = items[row]) {
+        return item->cached_description();
+    }
+    const auto header = std::lower_bound(headers.begin(), headers.end(), row,
+                                         [](const std::pair<std::size_t, std::string>& entry,
+                                            std::size_t wanted) { return entry.first < wanted; });
+    return header->second;
+}
 
 LineListModel::LineListModel(QObject* parent) : QAbstractListModel(parent) {
 }
 
 void LineListModel::replace(LineBatch&& batch) {
     beginResetModel();
-    // Swapping keeps the owned lines where the pointers expect them.
-    std::swap(batch_.lines, batch.lines);
-    std::swap(batch_.owned, batch.owned);
+    std::swap(batch_, batch);
     endResetModel();
 }
 
@@ -19,7 +29,7 @@ bool LineListModel::line(int row, std::string& text) const {
     if (row < 0 || row >= count()) {
         return false;
     }
-    text = *batch_.lines[static_cast<std::size_t>(row)];
+    text = batch_.text(static_cast<std::size_t>(row));
     return true;
 }
 
@@ -35,7 +45,7 @@ QVariant LineListModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
     case Qt::AccessibleTextRole:
-        return decode_1252(*batch_.lines[static_cast<std::size_t>(index.row())]);
+        return decode_1252(batch_.text(static_cast<std::size_t>(index.row())));
     default:
         return {};
     }

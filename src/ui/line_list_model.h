@@ -1,30 +1,38 @@
 #pragma once
 
-#include <deque>
+#include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QAbstractListModel>
 
+class Item;
+
 // The lines of one page list, gathered before they are shown in one go.
 //
-// Item lines point at the records' cached descriptions instead of copying them: with a
-// million items a copy per line would double the memory and the fill time. That is safe
-// because every list the window shows only shares records that the catalogue holds, the
-// catalogue keeps them for the whole run, and the cache never changes once rendered. A
-// filtered view may be destroyed right after the fill; its records live on in the
-// catalogue. The window refills (or destroys) its lists before the catalogue can drop a
-// record, so no line outlives its text.
+// An item line keeps its record, not a text: the record renders its description (once, into
+// its cache) only when the row is first shown or read. A fill of a million items then costs
+// a pointer per line, and the descriptions of rows nobody looks at are never rendered. That
+// is safe because every list the window shows only shares records that the catalogue holds,
+// the catalogue keeps them for the whole run, and a description never changes once
+// rendered. A filtered view may be destroyed right after the fill; its records live on in
+// the catalogue. The window refills (or destroys) its lists before the catalogue can drop a
+// record, so no line outlives its record.
 struct LineBatch {
-    std::vector<const std::string*> lines;
-    // Header lines belong to the batch; a deque keeps their addresses stable as it grows.
-    std::deque<std::string> owned;
+    // One entry per line: the record of an item line, or nullptr for a header line.
+    std::vector<const Item*> items;
+    // The header lines with their rows, in row order: at most one per category.
+    std::vector<std::pair<std::size_t, std::string>> headers;
 
-    void append_borrowed(const std::string& text) { lines.push_back(&text); }
-    void append_owned(std::string text) {
-        owned.push_back(std::move(text));
-        lines.push_back(&owned.back());
+    std::size_t size() const { return items.size(); }
+    void append_item(const Item& item) { items.push_back(&item); }
+    void append_header(std::string text) {
+        headers.emplace_back(items.size(), std::move(text));
+        items.push_back(nullptr);
     }
+    // The text of an existing row, rendered on first use.
+    const std::string& text(std::size_t row) const;
 };
 
 // Windows-1252 lines for a list view, converted to Unicode only for the rows asked for.
@@ -36,7 +44,7 @@ public:
     // Replaces every line in one model reset.
     void replace(LineBatch&& batch);
 
-    int count() const { return static_cast<int>(batch_.lines.size()); }
+    int count() const { return static_cast<int>(batch_.size()); }
     // The line's bytes; false when the row does not exist.
     bool line(int row, std::string& text) const;
 

@@ -68,9 +68,9 @@ void MainDialog::fill_lists(ItemList& list) {
         if (item->category() != running_code) {
             running_code = item->category();
             page = page_of_category(running_code);
-            batches[static_cast<std::size_t>(page)].append_owned(header_line(running_code));
+            batches[static_cast<std::size_t>(page)].append_header(header_line(running_code));
         }
-        batches[static_cast<std::size_t>(page)].append_borrowed(item->cached_description());
+        batches[static_cast<std::size_t>(page)].append_item(*item);
     }
     for (std::size_t i = 0; i < lists_.size(); ++i) {
         lists_[i]->replace(std::move(batches[i]));
