@@ -192,8 +192,8 @@ int main(int argc, char** argv) {
                 "%.1f ms, max %.1f ms | | |\n",
                 scrolling.rows, scrolling.steps, scrolling.mean_ms, scrolling.max_ms);
     std::printf("| resident memory after start-up | %.0f MiB | | |\n",
-                after_start.resident_kib / 1024.0);
-    const double peak_mib = at_end.peak_kib / 1024.0;
+                static_cast<double>(after_start.resident_kib) / 1024.0);
+    const double peak_mib = static_cast<double>(at_end.peak_kib) / 1024.0;
     std::printf("| peak memory (VmHWM) | %.0f MiB | < %.0f MiB | %s |\n", peak_mib,
                 targets.peak_mib, peak_mib < targets.peak_mib ? "yes" : "**no**");
 

@@ -1,9 +1,9 @@
 #include "window_probe.h"
 
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <sstream>
-#include <time.h>
 
 #include <QAbstractButton>
 #include <QApplication>
