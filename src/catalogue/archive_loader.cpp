@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <ranges>
 #include <string>
 #include <utility>
 #include <vector>
@@ -118,8 +119,8 @@ int ItemList::load(std::string_view path) {
         }
     }
     // As if each record had been pushed in front in file order: the last one comes first.
-    for (auto record = records.rbegin(); record != records.rend(); ++record) {
-        push_back(*record);
+    for (Item* record : std::views::reverse(records)) {
+        push_back(record);
     }
     return 0;
 }

@@ -162,14 +162,14 @@ int Item::read_fields(std::string_view line, std::span<const FieldTarget> fields
     bool failed = false;
     std::string field;
     for (const FieldTarget& target : fields) {
-        const std::size_t k = static_cast<std::size_t>(next_field(rest.substr(cursor), field));
+        const auto k = static_cast<std::size_t>(next_field(rest.substr(cursor), field));
         if (k == 0) {
             failed = true;
             continue;
         }
-        if (auto* const integer = std::get_if<std::int32_t*>(&target)) {
+        if (const auto* const integer = std::get_if<std::int32_t*>(&target)) {
             **integer = read_int(field);
-        } else if (auto* const real = std::get_if<float*>(&target)) {
+        } else if (const auto* const real = std::get_if<float*>(&target)) {
             **real = narrow_to_float(read_double(field));
         } else if (unquote(field) > 0) {
             *std::get<std::string*>(target) = field;

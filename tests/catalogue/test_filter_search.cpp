@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ranges>
 #include <vector>
 
 #include "catalogue_test_support.h"
@@ -21,8 +22,8 @@ protected:
         pending_.push_back(item);
     }
     ItemList& catalogue() {
-        for (auto it = pending_.rbegin(); it != pending_.rend(); ++it) {
-            list_.push_front(*it);
+        for (Item* item : std::views::reverse(pending_)) {
+            list_.push_front(item);
         }
         pending_.clear();
         return list_;
@@ -100,10 +101,10 @@ TEST_F(StatCatalogue, EachBoundReadsItsOwnStatistic) {
 }
 
 TEST_F(StatCatalogue, AttackBoundRemovesClassesWithoutAttack) {
-    add_parsed(1, "Spada=\"+1\",10,0,2,\"Rocca\",3,7");
-    add_parsed(3, "Corazza=\"\",5,0,0,0,0,20,\"Forte\",4.5");
-    add_parsed(9, "Elmo Ignoto=\"\",5,0,0,0,0,-1,\"Forte\",1");
-    add_parsed(2, "Scudo Liscio=\"\",5,0,0,0,0,0,\"Forte\",2");
+    add_parsed(1, R"(Spada="+1",10,0,2,"Rocca",3,7)");
+    add_parsed(3, R"(Corazza="",5,0,0,0,0,20,"Forte",4.5)");
+    add_parsed(9, R"(Elmo Ignoto="",5,0,0,0,0,-1,"Forte",1)");
+    add_parsed(2, R"(Scudo Liscio="",5,0,0,0,0,0,"Forte",2)");
     add("Senza Classe", {.level = 40, .strength = 40});
     ItemList& list = catalogue();
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <random>
+#include <ranges>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,8 @@ using Names = std::vector<std::string>;
 namespace {
 
 void push_in_order(ItemList& list, const std::vector<Item*>& items) {
-    for (auto it = items.rbegin(); it != items.rend(); ++it) {
-        list.push_front(*it);
+    for (Item* item : std::views::reverse(items)) {
+        list.push_front(item);
     }
 }
 
@@ -83,12 +84,12 @@ TEST(SortByName, ThreeItemsPivotOnTheMedian) {
 
 TEST(SortByName, CategoriesAscendThenNamesByUnsignedBytes) {
     ItemList list;
-    fill(list, {make_parsed(3, "armatura=\"\",1,1,1,1,1,1,\"\",9"), make_stat_item(0, "zeta"),
+    fill(list, {make_parsed(3, R"(armatura="",1,1,1,1,1,1,"",9)"), make_stat_item(0, "zeta"),
                 make_parsed(1, "\xC8lfica=\"\",1,1,1,\"\",1,1"),
-                make_parsed(1, "ascia=\"\",1,1,1,\"\",1,1"), make_stat_item(0, "Zeta"),
-                make_parsed(2, "Scudo=\"\",1,1,1,1,1,1,\"\",1"),
-                make_parsed(1, "Ascia=\"\",1,1,1,\"\",1,1"), make_stat_item(0, "Zet"),
-                make_parsed(1, "Ascia Lunga=\"\",1,1,1,\"\",1,1"), make_stat_item(0, "")});
+                make_parsed(1, R"(ascia="",1,1,1,"",1,1)"), make_stat_item(0, "Zeta"),
+                make_parsed(2, R"(Scudo="",1,1,1,1,1,1,"",1)"),
+                make_parsed(1, R"(Ascia="",1,1,1,"",1,1)"), make_stat_item(0, "Zet"),
+                make_parsed(1, R"(Ascia Lunga="",1,1,1,"",1,1)"), make_stat_item(0, "")});
     list.sort(sort_by_name);
     EXPECT_EQ(names_of(list), (Names{"", "Zet", "Zeta", "zeta", "Ascia", "Ascia Lunga", "ascia",
                                      "\xC8lfica", "Scudo", "armatura"}));
@@ -97,13 +98,13 @@ TEST(SortByName, CategoriesAscendThenNamesByUnsignedBytes) {
 TEST(SortByEfficacy, WeaponsByAverageDamageArmourByClassOthersByName) {
     ItemList list;
     fill(list,
-         {make_parsed(1, "Tre-Quattro=\"\",1,1,1,\"\",3,4"),
-          make_parsed(1, "Due-Quattro=\"\",1,1,1,\"\",2,4"),
-          make_parsed(1, "Alta=\"\",1,1,1,\"\",10,12"), make_parsed(1, "Zero=\"\",1,1,1,\"\",0,1"),
-          make_parsed(1, "Ignota=\"\",1,1,1,\"\",-1,-1"),
-          make_parsed(3, "Pesante=\"\",1,1,1,1,1,1,\"\",12.5"),
-          make_parsed(3, "Leggera=\"\",1,1,1,1,1,1,\"\",2.25"),
-          make_parsed(3, "Media=\"\",1,1,1,1,1,1,\"\",2.5"), make_stat_item(0, "b", {.level = 1}),
+         {make_parsed(1, R"(Tre-Quattro="",1,1,1,"",3,4)"),
+          make_parsed(1, R"(Due-Quattro="",1,1,1,"",2,4)"),
+          make_parsed(1, R"(Alta="",1,1,1,"",10,12)"), make_parsed(1, R"(Zero="",1,1,1,"",0,1)"),
+          make_parsed(1, R"(Ignota="",1,1,1,"",-1,-1)"),
+          make_parsed(3, R"(Pesante="",1,1,1,1,1,1,"",12.5)"),
+          make_parsed(3, R"(Leggera="",1,1,1,1,1,1,"",2.25)"),
+          make_parsed(3, R"(Media="",1,1,1,1,1,1,"",2.5)"), make_stat_item(0, "b", {.level = 1}),
           make_stat_item(0, "a", {.level = 9})});
     list.sort(sort_by_efficacy);
     EXPECT_EQ(current_sort_mode(), sort_by_efficacy);
@@ -117,10 +118,10 @@ TEST(SortByRequirement, RequirementThenNameWithinEachCategory) {
     fill(list,
          {make_stat_item(0, "c", {.level = 2, .strength = -1}),
           make_stat_item(0, "b", {.wisdom = 2}), make_stat_item(0, "a", {.agility = 5}),
-          make_parsed(1, "Forte=\"\",20,0,0,\"\",1,1"),
-          make_parsed(1, "Saggia=\"\",0,1,2,\"\",1,1"), make_parsed(1, "Pari=\"\",1,1,1,\"\",1,1"),
-          make_parsed(2, "Attacco=\"\",0,0,0,0,0,45,\"\",1"),
-          make_parsed(2, "Nulla=\"\",0,0,0,0,0,14,\"\",1")});
+          make_parsed(1, R"(Forte="",20,0,0,"",1,1)"), make_parsed(1, R"(Saggia="",0,1,2,"",1,1)"),
+          make_parsed(1, R"(Pari="",1,1,1,"",1,1)"),
+          make_parsed(2, R"(Attacco="",0,0,0,0,0,45,"",1)"),
+          make_parsed(2, R"(Nulla="",0,0,0,0,0,14,"",1)")});
     list.sort(sort_by_requirement);
     // Pari and Saggia both need 3; the attack counts a fifteenth (45 -> 3, 14 -> 0).
     EXPECT_EQ(names_of(list),

@@ -25,8 +25,7 @@ const AbilityItem& as_ability(const ItemRef& item) {
     return dynamic_cast<const AbilityItem&>(*item);
 }
 
-constexpr std::string_view worked_line =
-    "Parata=3,10,0,8,0,0,\"Capitano delle guardie\",\"\",100,5";
+constexpr std::string_view worked_line = R"(Parata=3,10,0,8,0,0,"Capitano delle guardie","",100,5)";
 
 TEST(AbilityWorkedExample, ReadsEveryField) {
     const ItemRef item = parsed(worked_line);
@@ -69,7 +68,7 @@ TEST(AbilityDescription, CostLabelAndSlashAlwaysShow) {
 }
 
 TEST(AbilityDescription, WisdomNeverShows) {
-    const ItemRef item = parsed("Saggezza=0,0,0,0,0,7,\"\",\"\",0,0");
+    const ItemRef item = parsed(R"(Saggezza=0,0,0,0,0,7,"","",0,0)");
     EXPECT_EQ(item->description(), "Saggezza - Costo: /");
     EXPECT_EQ(item->requirement(), 7);
 }
@@ -97,7 +96,7 @@ TEST(AbilityRules, EfficacyIsTheLevelNeverBelowZero) {
 }
 
 TEST(AbilityLines, NineFieldsRepeatTheTeacherCost) {
-    const ItemRef item = parsed("A=1,0,0,0,0,0,\"Ugo\",\"Ada\",40");
+    const ItemRef item = parsed(R"(A=1,0,0,0,0,0,"Ugo","Ada",40)");
     EXPECT_EQ(as_ability(item).teacher_cost(), 40);
     EXPECT_EQ(as_ability(item).trainer_cost(), 40);
     EXPECT_EQ(item->requirement(), 1 + 40 + 400);
@@ -108,7 +107,7 @@ TEST(AbilityLines, ShortLineLeavesTheTextsUnsetAndExtraFieldsAreIgnored) {
     EXPECT_EQ(short_line->wisdom(), 5);
     EXPECT_EQ(as_ability(short_line).teacher(), "");
     EXPECT_EQ(as_ability(short_line).trainer_cost(), 5);
-    const ItemRef long_line = parsed("A=1,2,3,4,5,6,\"Ugo\",\"Ada\",7,8,\"Luogo\",9");
+    const ItemRef long_line = parsed(R"(A=1,2,3,4,5,6,"Ugo","Ada",7,8,"Luogo",9)");
     EXPECT_EQ(as_ability(long_line).trainer_cost(), 8);
     EXPECT_EQ(long_line->location(), "");
 }
@@ -121,10 +120,10 @@ TEST(AbilityLines, UnquotedTeacherAndTrainerStayUnset) {
 }
 
 TEST(AbilityLines, BrokenLinesAreRejected) {
-    parsed("Parata=,10,0,8,0,0,\"Capitano\",\"\",100,5", 1);
+    parsed(R"(Parata=,10,0,8,0,0,"Capitano","",100,5)", 1);
     parsed("Parata=3,10,0,8,0,0,\"Capitano\",,100,5", 1);
     parsed("Parata=", 1);
-    parsed("=3,10,0,8,0,0,\"Capitano\",\"\",100,5", 2);
+    parsed(R"(=3,10,0,8,0,0,"Capitano","",100,5)", 2);
 }
 
 class AbilityOrdering : public ::testing::Test {
@@ -133,8 +132,8 @@ protected:
 };
 
 TEST_F(AbilityOrdering, EfficacySortKeepsNameOrder) {
-    const ItemRef high = parsed("Alfa=30,0,0,0,0,0,\"\",\"\",0,0");
-    const ItemRef low = parsed("Beta=1,0,0,0,0,0,\"\",\"\",0,0");
+    const ItemRef high = parsed(R"(Alfa=30,0,0,0,0,0,"","",0,0)");
+    const ItemRef low = parsed(R"(Beta=1,0,0,0,0,0,"","",0,0)");
     set_current_sort_mode(sort_by_efficacy);
     EXPECT_TRUE(high->sorts_before(*low));
     EXPECT_FALSE(low->sorts_before(*high));
@@ -143,9 +142,9 @@ TEST_F(AbilityOrdering, EfficacySortKeepsNameOrder) {
 }
 
 TEST_F(AbilityOrdering, RequirementSortCountsCostsThenName) {
-    const ItemRef cheap_teacher = parsed("Zeta=0,0,0,0,0,0,\"\",\"\",9,0");
-    const ItemRef trainer_of_one = parsed("Alfa=0,0,0,0,0,0,\"\",\"\",0,1");
-    const ItemRef also_ten = parsed("Beta=0,0,0,0,0,0,\"\",\"\",10,0");
+    const ItemRef cheap_teacher = parsed(R"(Zeta=0,0,0,0,0,0,"","",9,0)");
+    const ItemRef trainer_of_one = parsed(R"(Alfa=0,0,0,0,0,0,"","",0,1)");
+    const ItemRef also_ten = parsed(R"(Beta=0,0,0,0,0,0,"","",10,0)");
     set_current_sort_mode(sort_by_requirement);
     EXPECT_TRUE(cheap_teacher->sorts_before(*trainer_of_one));
     EXPECT_TRUE(trainer_of_one->sorts_before(*also_ten));
@@ -153,7 +152,7 @@ TEST_F(AbilityOrdering, RequirementSortCountsCostsThenName) {
 }
 
 TEST_F(AbilityOrdering, AbilitiesFollowJewelsAndPrecedeSpells) {
-    const ItemRef ability = parsed("Zeta=99,99,0,0,0,0,\"\",\"\",99,99");
+    const ItemRef ability = parsed(R"(Zeta=99,99,0,0,0,0,"","",99,99)");
     const ItemRef bracelet(create_item(18));
     ASSERT_EQ(bracelet->parse_line("Alfa=\"\",0,0,0,0,0,0,\"\",0"), 0);
     const ItemRef spell(create_item(20));

@@ -35,7 +35,7 @@ Held with_class(std::string_view name, std::string_view armour_class, int code =
 }
 
 constexpr std::string_view worked_example =
-    "Cotta di Maglia=\"+5 Res\",8,4,-1,0,0,0,\"Mercante\",6.5";
+    R"(Cotta di Maglia="+5 Res",8,4,-1,0,0,0,"Mercante",6.5)";
 
 TEST(ArmourItem, WorkedExample) {
     EXPECT_EQ(parse_result(worked_example), 0);
@@ -58,14 +58,14 @@ TEST(ArmourItem, WorkedExample) {
 }
 
 TEST(ArmourItem, IntelligenceBeforeWisdomInLineAndText) {
-    const Held a = armour("Tunica=\"\",0,0,0,7,3,0,\"\",1");
+    const Held a = armour(R"(Tunica="",0,0,0,7,3,0,"",1)");
     EXPECT_EQ(a->intelligence(), 7);
     EXPECT_EQ(a->wisdom(), 3);
     EXPECT_EQ(a->description(), "Tunica - CA 1., Int 7, Sag 3");
 }
 
 TEST(ArmourItem, RendersOfClassAndAttack) {
-    const Held a = armour("Cotta di Maglia=\"\",8,4,0,0,0,3,\"\",12");
+    const Held a = armour(R"(Cotta di Maglia="",8,4,0,0,0,3,"",12)");
     EXPECT_EQ(a->description(), "Cotta di Maglia - CA 12., For 8, Res 4, Attacco 3");
     EXPECT_EQ(a->requirement(), 12);
     EXPECT_EQ(with_class("A", "0")->description(), "A - CA 0.");
@@ -86,7 +86,7 @@ TEST(ArmourItem, RequirementCountsAFifteenthOfTheAttack) {
     EXPECT_EQ(with_class("A", "1", 3, 14)->requirement(), 0);
     EXPECT_EQ(with_class("A", "1", 3, 15)->requirement(), 1);
     EXPECT_EQ(with_class("A", "1", 3, 44)->requirement(), 2);
-    const Held a = armour("A=\"\",1,2,-1,4,5,30,\"\",1");
+    const Held a = armour(R"(A="",1,2,-1,4,5,30,"",1)");
     EXPECT_EQ(a->requirement(), 1 + 2 + 4 + 5 + 2);
 }
 
@@ -101,14 +101,14 @@ TEST(ArmourItem, ShortLinesRepeatTheLastField) {
     EXPECT_EQ(two->armour_class(), 2.0F);
     EXPECT_EQ(two->location(), "");
 
-    const Held up_to_location = armour("A=\"\",1,1,1,1,1,1,\"Grotta\"");
+    const Held up_to_location = armour(R"(A="",1,1,1,1,1,1,"Grotta")");
     EXPECT_EQ(up_to_location->location(), "Grotta");
     EXPECT_EQ(up_to_location->armour_class(), 0.0F);
 }
 
 TEST(ArmourItem, CommaAsDecimalSeparatorReadsTheIntegerPart) {
     EXPECT_EQ(parse_result("A=\"\",0,0,0,0,0,0,\"\",6,5"), 0);
-    const Held a = armour("A=\"\",0,0,0,0,0,0,\"\",6,5");
+    const Held a = armour(R"(A="",0,0,0,0,0,0,"",6,5)");
     EXPECT_EQ(a->armour_class(), 6.0F);
 }
 
@@ -148,7 +148,7 @@ TEST(ArmourItem, OverflowingFieldsSaturate) {
 
 TEST(ArmourItem, BraceInNameJoinsWithBraceInLocation) {
     // The "{" of the name and the stray "}" of the location make a group around "%ca".
-    const Held a = armour("Elmo {=\"\",0,0,0,0,0,0,\"Torre}\",6.5", 9);
+    const Held a = armour(R"(Elmo {="",0,0,0,0,0,0,"Torre}",6.5)", 9);
     EXPECT_EQ(a->description(), "Elmo  - CA 6.5 - Torre");
 }
 
@@ -191,7 +191,7 @@ TEST_F(ArmourOrdering, RequirementSortThenName) {
     set_current_sort_mode(sort_by_requirement);
     const Held light = with_class("Z", "1", 3, 14);
     const Held heavy = with_class("B", "1", 3, 15);
-    const Held also_heavy = armour("A=\"\",0,0,0,0,1,0,\"\",9");
+    const Held also_heavy = armour(R"(A="",0,0,0,0,1,0,"",9)");
     EXPECT_TRUE(light->sorts_before(*heavy));
     EXPECT_FALSE(heavy->sorts_before(*light));
     EXPECT_TRUE(also_heavy->sorts_before(*heavy));
@@ -209,7 +209,7 @@ TEST_F(ArmourOrdering, NameSortIgnoresClass) {
 TEST(ArmourItem, EveryWearableCodeSharesTheTemplate) {
     EXPECT_EQ(ArmourItem().category(), 3); // until create_item stores the asked code
     for (int code = 2; code <= 13; ++code) {
-        const Held a = armour("Pezzo=\"\",1,0,0,0,0,0,\"\",2", code);
+        const Held a = armour(R"(Pezzo="",1,0,0,0,0,0,"",2)", code);
         EXPECT_EQ(a->category(), code);
         EXPECT_EQ(a->description(), "Pezzo - CA 2., For 1") << code;
     }

@@ -26,7 +26,7 @@ const BowItem& as_bow(const ItemRef& item) {
     return dynamic_cast<const BowItem&>(*item);
 }
 
-constexpr std::string_view worked_line = "Arco Corto=\"+1 Agi\",5,8,0,0,\"Bosco\",2,6";
+constexpr std::string_view worked_line = R"(Arco Corto="+1 Agi",5,8,0,0,"Bosco",2,6)";
 
 TEST(BowWorkedExample, ReadsEveryField) {
     const ItemRef item = parsed(14, worked_line);
@@ -76,7 +76,7 @@ TEST(BowDescription, ShowsIntelligenceBeforeWisdomAndUnknownsAsQuestionMarks) {
 
 TEST(BowDescription, DamageGroupVanishesWhenTheAverageIsZero) {
     for (const std::string_view damages : {"0,0", "0,1", "-3,3", "-1,0"}) {
-        const ItemRef item = parsed(14, "Arco=\"\",0,0,0,0,\"\"," + std::string(damages));
+        const ItemRef item = parsed(14, R"(Arco="",0,0,0,0,"",)" + std::string(damages));
         EXPECT_EQ(item->description(), "Arco -  Luogo:") << damages;
     }
     EXPECT_EQ(parsed(14, "Arco=\"\",0,0,0,0,\"\",0,7")->description(),
@@ -92,7 +92,7 @@ TEST(BowRules, RequirementCountsFourStatisticsWithUnknownsAsZero) {
 }
 
 TEST(BowRules, RequirementSaturatesInsteadOfOverflowing) {
-    const ItemRef item = parsed(14, "Arco=\"\",2147483647,2147483647,5,5,\"\",1,1");
+    const ItemRef item = parsed(14, R"(Arco="",2147483647,2147483647,5,5,"",1,1)");
     EXPECT_EQ(item->requirement(), INT_MAX);
 }
 
@@ -117,15 +117,15 @@ TEST(BowLines, ShortLineRepeatsItsLastField) {
 }
 
 TEST(BowLines, LineEndingEarlyFillsTheMissingDamages) {
-    const ItemRef low_only = parsed(14, "Arco=\"\",1,1,1,1,\"Bosco\",2");
+    const ItemRef low_only = parsed(14, R"(Arco="",1,1,1,1,"Bosco",2)");
     EXPECT_EQ(as_bow(low_only).max_damage(), 2);
-    const ItemRef at_location = parsed(14, "Arco=\"\",1,1,1,1,\"Bosco\"");
+    const ItemRef at_location = parsed(14, R"(Arco="",1,1,1,1,"Bosco")");
     EXPECT_EQ(as_bow(at_location).min_damage(), 0);
     EXPECT_EQ(as_bow(at_location).max_damage(), 0);
     EXPECT_EQ(at_location->location(), "Bosco");
-    const ItemRef trailing_comma = parsed(14, "Arco=\"\",1,1,1,1,\"Bosco\",2,");
+    const ItemRef trailing_comma = parsed(14, R"(Arco="",1,1,1,1,"Bosco",2,)");
     EXPECT_EQ(as_bow(trailing_comma).max_damage(), 2);
-    const ItemRef extra = parsed(14, "Arco=\"\",1,1,1,1,\"Bosco\",2,3,99,\"x\"");
+    const ItemRef extra = parsed(14, R"(Arco="",1,1,1,1,"Bosco",2,3,99,"x")");
     EXPECT_EQ(as_bow(extra).max_damage(), 3);
 }
 
@@ -138,9 +138,9 @@ TEST(BowLines, UnquotedTextsStayUnset) {
 
 TEST(BowLines, BrokenLinesAreRejected) {
     parsed(14, "Arco=,5,8,0,0,\"Bosco\",2,6", 1);
-    parsed(14, "Arco=\"\",5,8,,0,\"Bosco\",2,6", 1);
+    parsed(14, R"(Arco="",5,8,,0,"Bosco",2,6)", 1);
     parsed(14, "Arco=", 1);
-    parsed(14, "=\"\",5,8,0,0,\"Bosco\",2,6", 2);
+    parsed(14, R"(="",5,8,0,0,"Bosco",2,6)", 2);
     parsed(15, "Freccia", 1);
 }
 
@@ -150,9 +150,9 @@ protected:
 };
 
 TEST_F(BowOrdering, EveryBowBeforeEveryArrowAndAfterEveryWeapon) {
-    const ItemRef strong_bow = parsed(14, "Zeta=\"\",50,50,0,0,\"\",90,99");
-    const ItemRef weak_arrow = parsed(15, "Alfa=\"\",0,0,0,0,\"\",1,1");
-    const ItemRef weapon = parsed(1, "Zz=\"\",99,0,0,\"\",99,99");
+    const ItemRef strong_bow = parsed(14, R"(Zeta="",50,50,0,0,"",90,99)");
+    const ItemRef weak_arrow = parsed(15, R"(Alfa="",0,0,0,0,"",1,1)");
+    const ItemRef weapon = parsed(1, R"(Zz="",99,0,0,"",99,99)");
     for (const SortMode mode : {sort_by_name, sort_by_efficacy, sort_by_requirement}) {
         set_current_sort_mode(mode);
         EXPECT_TRUE(strong_bow->sorts_before(*weak_arrow)) << mode;
@@ -163,9 +163,9 @@ TEST_F(BowOrdering, EveryBowBeforeEveryArrowAndAfterEveryWeapon) {
 }
 
 TEST_F(BowOrdering, EfficacySortComparesTruncatedAverages) {
-    const ItemRef b34 = parsed(14, "Bravo=\"\",0,0,0,0,\"\",3,4");
-    const ItemRef a24 = parsed(14, "Alfa=\"\",0,0,0,0,\"\",2,4");
-    const ItemRef c19 = parsed(14, "Charlie=\"\",0,0,0,0,\"\",1,9");
+    const ItemRef b34 = parsed(14, R"(Bravo="",0,0,0,0,"",3,4)");
+    const ItemRef a24 = parsed(14, R"(Alfa="",0,0,0,0,"",2,4)");
+    const ItemRef c19 = parsed(14, R"(Charlie="",0,0,0,0,"",1,9)");
     set_current_sort_mode(sort_by_efficacy);
     // 3-4 and 2-4 both average 3: the name decides.
     EXPECT_TRUE(a24->sorts_before(*b34));
@@ -176,9 +176,9 @@ TEST_F(BowOrdering, EfficacySortComparesTruncatedAverages) {
 }
 
 TEST_F(BowOrdering, RequirementSortFallsBackToName) {
-    const ItemRef heavy = parsed(14, "Alfa=\"\",10,10,0,0,\"\",1,1");
-    const ItemRef light = parsed(14, "Zeta=\"\",1,1,0,0,\"\",9,9");
-    const ItemRef light_too = parsed(14, "Beta=\"\",2,0,0,0,\"\",1,1");
+    const ItemRef heavy = parsed(14, R"(Alfa="",10,10,0,0,"",1,1)");
+    const ItemRef light = parsed(14, R"(Zeta="",1,1,0,0,"",9,9)");
+    const ItemRef light_too = parsed(14, R"(Beta="",2,0,0,0,"",1,1)");
     set_current_sort_mode(sort_by_requirement);
     EXPECT_TRUE(light->sorts_before(*heavy));
     EXPECT_TRUE(light_too->sorts_before(*light));

@@ -28,7 +28,7 @@ TEST(NextField, EndsAtTheFirstCommaOutsideQuotes) {
 TEST(Unquote, KeepsOnlyTheFirstQuotedPart) {
     const std::pair<std::string, std::string> cases[] = {{"12", ""},
                                                          {"x\"abc", "abc"},
-                                                         {"a\"one\"b\"two\"", "one"},
+                                                         {R"(a"one"b"two")", "one"},
                                                          {"\"\"", ""},
                                                          {"\"a,b\"", "a,b"}};
     for (auto [text, expected] : cases) {
@@ -107,25 +107,25 @@ TEST(NarrowToFloat, ClampsToFiniteFloats) {
 // text, three integers, text, two integers.
 class FieldReading : public ::testing::Test {
 protected:
-    int parse(std::string_view line) { return weapon->parse_line(line); }
-    std::unique_ptr<WeaponItem, void (*)(WeaponItem*)> weapon{new WeaponItem,
-                                                              [](WeaponItem* w) { w->release(); }};
+    int parse(std::string_view line) { return weapon_->parse_line(line); }
+    std::unique_ptr<WeaponItem, void (*)(WeaponItem*)> weapon_{new WeaponItem,
+                                                               [](WeaponItem* w) { w->release(); }};
 };
 
 TEST_F(FieldReading, MissingTrailingFieldsRepeatTheLastOne) {
     EXPECT_EQ(parse("W=\"b\",5,6"), 0);
-    EXPECT_EQ(weapon->strength(), 5);
-    EXPECT_EQ(weapon->intelligence(), 6);
-    EXPECT_EQ(weapon->wisdom(), 6);
-    EXPECT_EQ(weapon->location(), ""); // the unquoted "6" is empty
-    EXPECT_EQ(weapon->min_damage(), 6);
-    EXPECT_EQ(weapon->max_damage(), 6);
+    EXPECT_EQ(weapon_->strength(), 5);
+    EXPECT_EQ(weapon_->intelligence(), 6);
+    EXPECT_EQ(weapon_->wisdom(), 6);
+    EXPECT_EQ(weapon_->location(), ""); // the unquoted "6" is empty
+    EXPECT_EQ(weapon_->min_damage(), 6);
+    EXPECT_EQ(weapon_->max_damage(), 6);
 }
 
 TEST_F(FieldReading, TrailingCommaAlsoRepeatsTheLastField) {
     EXPECT_EQ(parse("W=\"b\",5,6,"), 0);
-    EXPECT_EQ(weapon->wisdom(), 6);
-    EXPECT_EQ(weapon->max_damage(), 6);
+    EXPECT_EQ(weapon_->wisdom(), 6);
+    EXPECT_EQ(weapon_->max_damage(), 6);
 }
 
 TEST_F(FieldReading, EmptyFieldRejectsWithOne) {
@@ -142,26 +142,26 @@ TEST_F(FieldReading, NoNameRejectsWithTwo) {
 
 TEST_F(FieldReading, NameKeepsBlanksAndLaterEqualsIsFieldText) {
     EXPECT_EQ(parse("Ascia =\"x=y\",1,2,3,\"a=b\",4,5,extra,,"), 0);
-    EXPECT_EQ(weapon->name(), "Ascia ");
-    EXPECT_EQ(weapon->bonus(), "x=y");
-    EXPECT_EQ(weapon->location(), "a=b");
-    EXPECT_EQ(weapon->max_damage(), 5);
+    EXPECT_EQ(weapon_->name(), "Ascia ");
+    EXPECT_EQ(weapon_->bonus(), "x=y");
+    EXPECT_EQ(weapon_->location(), "a=b");
+    EXPECT_EQ(weapon_->max_damage(), 5);
 }
 
 TEST_F(FieldReading, QuotedNumberReadsZeroAndEmptyQuotesLeaveTextUnset) {
     EXPECT_EQ(parse("W=\"\",\"7\",2,3,plain,4,5"), 0);
-    EXPECT_EQ(weapon->bonus(), "");
-    EXPECT_EQ(weapon->strength(), 0);
-    EXPECT_EQ(weapon->intelligence(), 2);
-    EXPECT_EQ(weapon->location(), "");
-    EXPECT_EQ(weapon->min_damage(), 4);
+    EXPECT_EQ(weapon_->bonus(), "");
+    EXPECT_EQ(weapon_->strength(), 0);
+    EXPECT_EQ(weapon_->intelligence(), 2);
+    EXPECT_EQ(weapon_->location(), "");
+    EXPECT_EQ(weapon_->min_damage(), 4);
 }
 
 TEST_F(FieldReading, QuotedCommaDoesNotSplit) {
     EXPECT_EQ(parse("W=\"+1, +2\",1,2,3,\"Torre, nord\",4,5"), 0);
-    EXPECT_EQ(weapon->bonus(), "+1, +2");
-    EXPECT_EQ(weapon->location(), "Torre, nord");
-    EXPECT_EQ(weapon->min_damage(), 4);
+    EXPECT_EQ(weapon_->bonus(), "+1, +2");
+    EXPECT_EQ(weapon_->location(), "Torre, nord");
+    EXPECT_EQ(weapon_->min_damage(), 4);
 }
 
 } // namespace

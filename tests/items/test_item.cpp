@@ -197,7 +197,7 @@ TEST(BaseDescription, RenderedOnceThenCached) {
 }
 
 TEST(CopyFrom, CopiesBaseFieldsOnly) {
-    const Held weapon = make(1, "Spada Corta=\"+1 For\",10,0,2,\"Fabbro di Rocca\",3,7");
+    const Held weapon = make(1, R"(Spada Corta="+1 For",10,0,2,"Fabbro di Rocca",3,7)");
     ProbeItem copy;
     copy.read_name("Vecchio");
     copy.set_stats(9, 9, 9, 9, 9, 9);
@@ -262,8 +262,8 @@ TEST_F(BaseOrdering, NamesCompareAsUnsignedBytes) {
 
 TEST_F(BaseOrdering, LowerCategoryFirstInEverySort) {
     const Held undefined = make(0, "Zzz");
-    const Held weapon = make(1, "Aaa=\"\",1,1,1,\"\",1,1");
-    const Held shield = make(2, "Aaa=\"\",0,0,0,0,0,0,\"\",0");
+    const Held weapon = make(1, R"(Aaa="",1,1,1,"",1,1)");
+    const Held shield = make(2, R"(Aaa="",0,0,0,0,0,0,"",0)");
     for (const SortMode mode : {sort_by_name, sort_by_efficacy, sort_by_requirement}) {
         set_current_sort_mode(mode);
         EXPECT_TRUE(undefined->sorts_before(*weapon));

@@ -27,7 +27,7 @@ const JewelItem& as_jewel(const ItemRef& item) {
 }
 
 constexpr std::string_view worked_line =
-    "Anello di prova=\"Protezione dal fuoco\",2,0,1,0,3,30,\"Grotta del lago\",1.5";
+    R"(Anello di prova="Protezione dal fuoco",2,0,1,0,3,30,"Grotta del lago",1.5)";
 
 TEST(JewelWorkedExample, ReadsEveryField) {
     const ItemRef item = parsed(17, worked_line);
@@ -76,7 +76,7 @@ TEST(JewelDescription, StatisticsInTemplateOrderWithUnknowns) {
 }
 
 TEST(JewelDescription, QuotedBonusKeepsItsCommas) {
-    const ItemRef item = parsed(17, "Anello=\"Fuoco, Gelo\",0,0,0,0,0,0,\"\",1");
+    const ItemRef item = parsed(17, R"(Anello="Fuoco, Gelo",0,0,0,0,0,0,"",1)");
     EXPECT_EQ(as_jewel(item).bonus(), "Fuoco, Gelo");
     EXPECT_EQ(item->description(), "Anello - CA 1., Fuoco, Gelo");
 }
@@ -89,8 +89,7 @@ TEST(JewelRules, AttackAddsAFifteenthToTheRequirement) {
 }
 
 TEST(JewelRules, RequirementSaturatesInsteadOfOverflowing) {
-    const ItemRef item =
-        parsed(17, "A=\"\",2147483647,2147483647,2147483647,1,1,2147483647,\"\",0");
+    const ItemRef item = parsed(17, R"(A="",2147483647,2147483647,2147483647,1,1,2147483647,"",0)");
     EXPECT_EQ(item->requirement(), INT_MAX);
 }
 
@@ -132,9 +131,9 @@ TEST(JewelLines, DecimalCommaCutsTheArmourClass) {
 
 TEST(JewelLines, BrokenLinesAreRejected) {
     parsed(17, "Anello=,2,0,1,0,3,30,\"Grotta\",1.5", 1);
-    parsed(17, "Anello=\"\",2,0,1,0,3,,\"Grotta\",1.5", 1);
+    parsed(17, R"(Anello="",2,0,1,0,3,,"Grotta",1.5)", 1);
     parsed(17, "Anello=", 1);
-    parsed(17, "=\"\",2,0,1,0,3,30,\"Grotta\",1.5", 2);
+    parsed(17, R"(="",2,0,1,0,3,30,"Grotta",1.5)", 2);
 }
 
 class JewelOrdering : public ::testing::Test {
@@ -143,10 +142,10 @@ protected:
 };
 
 TEST_F(JewelOrdering, CategoriesComeFirstWhateverTheMode) {
-    const ItemRef amulet = parsed(16, "Zeta=\"\",50,50,50,50,50,99,\"\",20");
-    const ItemRef ring = parsed(17, "Alfa=\"\",0,0,0,0,0,0,\"\",0");
-    const ItemRef bracelet = parsed(18, "Alfa=\"\",0,0,0,0,0,0,\"\",-1");
-    const ItemRef cloak = parsed(13, "Zz=\"\",90,0,0,0,0,0,\"\",30");
+    const ItemRef amulet = parsed(16, R"(Zeta="",50,50,50,50,50,99,"",20)");
+    const ItemRef ring = parsed(17, R"(Alfa="",0,0,0,0,0,0,"",0)");
+    const ItemRef bracelet = parsed(18, R"(Alfa="",0,0,0,0,0,0,"",-1)");
+    const ItemRef cloak = parsed(13, R"(Zz="",90,0,0,0,0,0,"",30)");
     for (const SortMode mode : {sort_by_name, sort_by_efficacy, sort_by_requirement}) {
         set_current_sort_mode(mode);
         EXPECT_TRUE(amulet->sorts_before(*ring)) << mode;
@@ -158,10 +157,10 @@ TEST_F(JewelOrdering, CategoriesComeFirstWhateverTheMode) {
 }
 
 TEST_F(JewelOrdering, EfficacySortUsesTheUnclampedArmourClass) {
-    const ItemRef unknown = parsed(17, "Zeta=\"\",0,0,0,0,0,0,\"\",-1");
-    const ItemRef none = parsed(17, "Alfa=\"\",0,0,0,0,0,0,\"\",0");
-    const ItemRef half = parsed(17, "Beta=\"\",0,0,0,0,0,0,\"\",0.5");
-    const ItemRef half_too = parsed(17, "Alfa=\"\",9,0,0,0,0,0,\"\",0.5");
+    const ItemRef unknown = parsed(17, R"(Zeta="",0,0,0,0,0,0,"",-1)");
+    const ItemRef none = parsed(17, R"(Alfa="",0,0,0,0,0,0,"",0)");
+    const ItemRef half = parsed(17, R"(Beta="",0,0,0,0,0,0,"",0.5)");
+    const ItemRef half_too = parsed(17, R"(Alfa="",9,0,0,0,0,0,"",0.5)");
     set_current_sort_mode(sort_by_efficacy);
     EXPECT_TRUE(unknown->sorts_before(*none));
     EXPECT_FALSE(none->sorts_before(*unknown));
@@ -171,9 +170,9 @@ TEST_F(JewelOrdering, EfficacySortUsesTheUnclampedArmourClass) {
 }
 
 TEST_F(JewelOrdering, RequirementSortFallsBackToName) {
-    const ItemRef heavy = parsed(17, "Alfa=\"\",10,0,0,0,0,0,\"\",9");
-    const ItemRef light = parsed(17, "Zeta=\"\",1,0,0,0,0,0,\"\",1");
-    const ItemRef light_too = parsed(17, "Beta=\"\",0,0,0,0,0,15,\"\",1");
+    const ItemRef heavy = parsed(17, R"(Alfa="",10,0,0,0,0,0,"",9)");
+    const ItemRef light = parsed(17, R"(Zeta="",1,0,0,0,0,0,"",1)");
+    const ItemRef light_too = parsed(17, R"(Beta="",0,0,0,0,0,15,"",1)");
     set_current_sort_mode(sort_by_requirement);
     EXPECT_TRUE(light->sorts_before(*heavy));
     EXPECT_TRUE(light_too->sorts_before(*light));

@@ -27,7 +27,7 @@ const SpellItem& as_spell(const ItemRef& item) {
 }
 
 constexpr std::string_view worked_line =
-    "Dardo di luce=12,5,14,0,\"Magia bianca\",\"\",\"Maestro del tempio\",3,250";
+    R"(Dardo di luce=12,5,14,0,"Magia bianca","","Maestro del tempio",3,250)";
 
 TEST(SpellWorkedExample, ReadsEveryField) {
     const ItemRef item = parsed(worked_line);
@@ -67,7 +67,7 @@ TEST(SpellDescription, CostLabelAndSlashAlwaysShow) {
 }
 
 TEST(SpellRules, UnknownManaCountsAsZero) {
-    const ItemRef item = parsed("A=-1,2,0,0,\"\",\"\",\"\",4,0");
+    const ItemRef item = parsed(R"(A=-1,2,0,0,"","","",4,0)");
     EXPECT_EQ(item->requirement(), 4);
     EXPECT_FLOAT_EQ(item->efficacy(), 4.0F);
 }
@@ -80,7 +80,7 @@ TEST(SpellRules, EachCostIsHalvedOnItsOwn) {
 }
 
 TEST(SpellRules, SumsSaturateInsteadOfOverflowing) {
-    const ItemRef item = parsed("A=2147483647,2147483647,5,5,\"\",\"\",\"\",2147483647,2147483647");
+    const ItemRef item = parsed(R"(A=2147483647,2147483647,5,5,"","","",2147483647,2147483647)");
     EXPECT_EQ(item->requirement(), INT_MAX);
     EXPECT_FLOAT_EQ(item->efficacy(), 4294967294.0F);
 }
@@ -91,13 +91,13 @@ TEST(SpellRules, EfficacyIsManaPlusPaCost) {
 }
 
 TEST(SpellLines, EightFieldsRepeatThePaCost) {
-    const ItemRef item = parsed("A=1,1,1,1,\"\",\"\",\"Ugo\",3");
+    const ItemRef item = parsed(R"(A=1,1,1,1,"","","Ugo",3)");
     EXPECT_EQ(as_spell(item).pa_cost(), 3);
     EXPECT_EQ(as_spell(item).coin_cost(), 3);
 }
 
 TEST(SpellLines, OnlyLevelIntelligenceAndWisdomAreRead) {
-    const ItemRef item = parsed("A=1,2,3,4,\"R\",\"L\",\"T\",5,6,7,8,9");
+    const ItemRef item = parsed(R"(A=1,2,3,4,"R","L","T",5,6,7,8,9)");
     EXPECT_EQ(item->strength(), 0);
     EXPECT_EQ(item->resistance(), 0);
     EXPECT_EQ(item->agility(), 0);
@@ -114,10 +114,10 @@ TEST(SpellLines, UnquotedTextsStayUnset) {
 }
 
 TEST(SpellLines, BrokenLinesAreRejected) {
-    parsed("Dardo=,5,14,0,\"Magia\",\"\",\"Maestro\",3,250", 1);
-    parsed("Dardo=12,5,14,0,\"Magia\",\"\",\"Maestro\",,250", 1);
+    parsed(R"(Dardo=,5,14,0,"Magia","","Maestro",3,250)", 1);
+    parsed(R"(Dardo=12,5,14,0,"Magia","","Maestro",,250)", 1);
     parsed("Dardo=", 1);
-    parsed("=12,5,14,0,\"Magia\",\"\",\"Maestro\",3,250", 2);
+    parsed(R"(=12,5,14,0,"Magia","","Maestro",3,250)", 2);
 }
 
 class SpellOrdering : public ::testing::Test {
@@ -126,17 +126,17 @@ protected:
 };
 
 TEST_F(SpellOrdering, EfficacySortKeepsNameOrder) {
-    const ItemRef strong = parsed("Alfa=90,0,0,0,\"\",\"\",\"\",9,0");
-    const ItemRef weak = parsed("Beta=1,0,0,0,\"\",\"\",\"\",0,0");
+    const ItemRef strong = parsed(R"(Alfa=90,0,0,0,"","","",9,0)");
+    const ItemRef weak = parsed(R"(Beta=1,0,0,0,"","","",0,0)");
     set_current_sort_mode(sort_by_efficacy);
     EXPECT_TRUE(strong->sorts_before(*weak));
     EXPECT_FALSE(weak->sorts_before(*strong));
 }
 
 TEST_F(SpellOrdering, RequirementSortThenName) {
-    const ItemRef costly = parsed("Alfa=0,0,0,0,\"\",\"\",\"\",0,100");
-    const ItemRef cheap = parsed("Zeta=0,0,0,0,\"\",\"\",\"\",0,3");
-    const ItemRef cheap_too = parsed("Beta=1,0,0,0,\"\",\"\",\"\",0,1");
+    const ItemRef costly = parsed(R"(Alfa=0,0,0,0,"","","",0,100)");
+    const ItemRef cheap = parsed(R"(Zeta=0,0,0,0,"","","",0,3)");
+    const ItemRef cheap_too = parsed(R"(Beta=1,0,0,0,"","","",0,1)");
     set_current_sort_mode(sort_by_requirement);
     EXPECT_TRUE(cheap->sorts_before(*costly));
     EXPECT_TRUE(cheap_too->sorts_before(*cheap));
@@ -145,8 +145,8 @@ TEST_F(SpellOrdering, RequirementSortThenName) {
 
 TEST_F(SpellOrdering, ListSortPutsSpellsLastInEveryMode) {
     ItemList list;
-    const std::string_view spell_lines[] = {"Beta=2,0,0,0,\"\",\"\",\"\",0,0",
-                                            "Alfa=8,0,0,0,\"\",\"\",\"\",0,9"};
+    const std::string_view spell_lines[] = {R"(Beta=2,0,0,0,"","","",0,0)",
+                                            R"(Alfa=8,0,0,0,"","","",0,9)"};
     for (const std::string_view line : spell_lines) {
         Item* spell = list.push_front(create_item(20));
         EXPECT_EQ(spell->parse_line(line), 0);

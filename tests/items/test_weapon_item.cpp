@@ -27,12 +27,12 @@ int parse_result(std::string_view line) {
 
 // A weapon with only a name and the given damage range.
 Held with_damage(std::string_view name, int low, int high) {
-    return weapon(std::string(name) + "=\"\",0,0,0,\"\"," + std::to_string(low) + "," +
+    return weapon(std::string(name) + R"(="",0,0,0,"",)" + std::to_string(low) + "," +
                   std::to_string(high));
 }
 
 TEST(WeaponItem, WorkedExample) {
-    constexpr std::string_view line = "Spada Corta=\"+1 For\",10,0,2,\"Fabbro di Rocca\",3,7";
+    constexpr std::string_view line = R"(Spada Corta="+1 For",10,0,2,"Fabbro di Rocca",3,7)";
     EXPECT_EQ(parse_result(line), 0);
     const Held w = weapon(line);
     EXPECT_EQ(w->category(), 1);
@@ -82,7 +82,7 @@ TEST(WeaponItem, ShortLinesRepeatTheLastField) {
     EXPECT_EQ(four->location(), "");
 
     EXPECT_EQ(weapon("A=\"\",1,2,3,\"Bosco\",3")->max_damage(), 3);
-    const Held up_to_location = weapon("A=\"\",1,2,3,\"Bosco\"");
+    const Held up_to_location = weapon(R"(A="",1,2,3,"Bosco")");
     EXPECT_EQ(up_to_location->min_damage(), 0);
     EXPECT_EQ(up_to_location->max_damage(), 0);
     EXPECT_EQ(up_to_location->location(), "Bosco");
@@ -95,7 +95,7 @@ TEST(WeaponItem, ShortLinesRepeatTheLastField) {
 }
 
 TEST(WeaponItem, RequirementAndEfficacyRules) {
-    const Held w = weapon("A=\"\",-1,0,5,\"\",-1,6");
+    const Held w = weapon(R"(A="",-1,0,5,"",-1,6)");
     EXPECT_EQ(w->requirement(), 5);
     EXPECT_EQ(w->efficacy(), 6.0F);
     EXPECT_EQ(w->description(), "A - Dmg ?-6 (2), For ?, Sag 5, ");
@@ -120,8 +120,8 @@ TEST(WeaponItem, OverflowingFieldsSaturate) {
 }
 
 TEST(WeaponItem, CopyFromLeavesWeaponFields) {
-    const Held target = weapon("A=\"+1\",1,1,1,\"\",2,4");
-    const Held source = weapon("B=\"+9\",5,5,5,\"Qui\",8,9");
+    const Held target = weapon(R"(A="+1",1,1,1,"",2,4)");
+    const Held source = weapon(R"(B="+9",5,5,5,"Qui",8,9)");
     target->copy_from(*source);
     EXPECT_EQ(target->name(), "B");
     EXPECT_EQ(target->location(), "Qui");
@@ -150,9 +150,9 @@ TEST_F(WeaponOrdering, EfficacySortComparesAverageDamageThenName) {
 
 TEST_F(WeaponOrdering, RequirementSortThenName) {
     set_current_sort_mode(sort_by_requirement);
-    const Held light = weapon("Z=\"\",1,0,0,\"\",9,9");
-    const Held heavy = weapon("A=\"\",2,0,0,\"\",1,1");
-    const Held also_heavy = weapon("B=\"\",0,0,2,\"\",1,1");
+    const Held light = weapon(R"(Z="",1,0,0,"",9,9)");
+    const Held heavy = weapon(R"(A="",2,0,0,"",1,1)");
+    const Held also_heavy = weapon(R"(B="",0,0,2,"",1,1)");
     EXPECT_TRUE(light->sorts_before(*heavy));
     EXPECT_FALSE(heavy->sorts_before(*light));
     EXPECT_TRUE(heavy->sorts_before(*also_heavy));
@@ -160,8 +160,8 @@ TEST_F(WeaponOrdering, RequirementSortThenName) {
 }
 
 TEST_F(WeaponOrdering, NameSortIgnoresDamageAndRequirement) {
-    const Held strong = weapon("B=\"\",9,9,9,\"\",9,9");
-    const Held weak = weapon("a=\"\",1,1,1,\"\",1,1");
+    const Held strong = weapon(R"(B="",9,9,9,"",9,9)");
+    const Held weak = weapon(R"(a="",1,1,1,"",1,1)");
     EXPECT_TRUE(strong->sorts_before(*weak));
     EXPECT_FALSE(weak->sorts_before(*strong));
     EXPECT_FALSE(strong->sorts_before(*strong));
@@ -174,7 +174,7 @@ TEST_F(WeaponOrdering, AfterUndefinedBeforeEveryOtherCategory) {
         set_current_sort_mode(mode);
         for (int code : {0, 2, 3, 13, 14, 16, 19, 20}) {
             const std::unique_ptr<Item, Released> other(create_item(code));
-            other->parse_line("Aaa=\"\",0,0,0,0,0,0,\"\",0");
+            other->parse_line(R"(Aaa="",0,0,0,0,0,0,"",0)");
             EXPECT_EQ(w->sorts_before(*other), code != 0) << code;
             EXPECT_EQ(other->sorts_before(*w), code == 0) << code;
         }
