@@ -19,6 +19,12 @@ cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
+echo "== static checks: clang-format and clang-tidy"
+scripts/lint.sh build
+
+echo "== Debian package: build, contents, headless start"
+scripts/test-deb.sh build
+
 scripts/fuzz.sh 60
 scripts/memcheck.sh
 
