@@ -3,6 +3,7 @@
 // Helpers shared by the catalogue tests: records with chosen statistics, archive files in
 // the temporary folder, and readers of a list's content.
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
@@ -16,6 +17,8 @@
 #include "items/item.h"
 
 namespace catalogue_test {
+
+using Names = std::vector<std::string>;
 
 // A plain record with every base statistic chosen by the test.
 struct Stats {
@@ -53,6 +56,11 @@ inline Item* make_parsed(int code, std::string_view line) {
         return nullptr;
     }
     return item;
+}
+
+// Fills a list by push_front so that it reads in the order given.
+inline void push_in_order(ItemList& list, const std::vector<Item*>& items) {
+    std::for_each(items.rbegin(), items.rend(), [&list](Item* item) { list.push_front(item); });
 }
 
 // The names of a list's items, first to last, read through the cursor.

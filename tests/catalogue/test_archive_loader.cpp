@@ -14,7 +14,6 @@
 #include "items/weapon_item.h"
 
 using namespace catalogue_test;
-using Names = std::vector<std::string>;
 
 namespace {
 

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <ranges>
 #include <vector>
 
 #include "catalogue_test_support.h"
 
 using namespace catalogue_test;
-using Names = std::vector<std::string>;
 
 namespace {
 
@@ -22,9 +20,7 @@ protected:
         pending_.push_back(item);
     }
     ItemList& catalogue() {
-        for (Item* item : std::views::reverse(pending_)) {
-            list_.push_front(item);
-        }
+        push_in_order(list_, pending_);
         pending_.clear();
         return list_;
     }

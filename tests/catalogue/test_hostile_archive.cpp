@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue_test_support.h"
+#include "items/item_test_support.h"
 #include "items/text_1252.h"
 
 namespace {
@@ -16,18 +17,10 @@ namespace {
 using catalogue_test::is_ordered;
 using catalogue_test::items_of;
 using catalogue_test::make_stat_item;
+using catalogue_test::Names;
 using catalogue_test::names_of;
 using catalogue_test::TempArchive;
-using Names = std::vector<std::string>;
-
-std::string repeat(std::string_view piece, std::size_t times) {
-    std::string text;
-    text.reserve(piece.size() * times);
-    for (std::size_t i = 0; i < times; ++i) {
-        text.append(piece);
-    }
-    return text;
-}
+using item_test::repeat;
 
 // Everything the window does with a catalogue: every sort, both filters, a search, and
 // every description of each view.

@@ -5,7 +5,6 @@
 #include "catalogue_test_support.h"
 
 using namespace catalogue_test;
-using Names = std::vector<std::string>;
 
 namespace {
 

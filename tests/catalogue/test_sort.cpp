@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <random>
-#include <ranges>
 #include <string>
 #include <vector>
 
@@ -10,15 +9,8 @@
 #include "catalogue_test_support.h"
 
 using namespace catalogue_test;
-using Names = std::vector<std::string>;
 
 namespace {
-
-void push_in_order(ItemList& list, const std::vector<Item*>& items) {
-    for (Item* item : std::views::reverse(items)) {
-        list.push_front(item);
-    }
-}
 
 ItemList& fill(ItemList& list, const std::vector<Item*>& items) {
     push_in_order(list, items);

@@ -1,29 +1,23 @@
 #include <cfloat>
 #include <climits>
-#include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "items/armour_item.h"
 #include "items/item.h"
+#include "items/item_test_support.h"
 #include "items/sort_mode.h"
 
 namespace {
 
-struct Released {
-    void operator()(Item* item) const { item->release(); }
-};
-using Held = std::unique_ptr<ArmourItem, Released>;
+using item_test::parse_result;
+using item_test::record_from;
+using item_test::SortModeTest;
+using Held = item_test::Held<ArmourItem>;
 
 Held armour(std::string_view line, int code = 3) {
-    Held item(dynamic_cast<ArmourItem*>(create_item(code)));
-    item->parse_line(line);
-    return item;
-}
-
-int parse_result(std::string_view line) {
-    return Held(dynamic_cast<ArmourItem*>(create_item(3)))->parse_line(line);
+    return record_from<ArmourItem>(code, line);
 }
 
 // A piece with only a name, the given armour class and attack.
@@ -38,7 +32,7 @@ constexpr std::string_view worked_example =
     R"(Cotta di Maglia="+5 Res",8,4,-1,0,0,0,"Mercante",6.5)";
 
 TEST(ArmourItem, WorkedExample) {
-    EXPECT_EQ(parse_result(worked_example), 0);
+    EXPECT_EQ(parse_result(3, worked_example), 0);
     const Held a = armour(worked_example);
     EXPECT_EQ(a->category(), 3);
     EXPECT_EQ(a->name(), "Cotta di Maglia");
@@ -91,7 +85,7 @@ TEST(ArmourItem, RequirementCountsAFifteenthOfTheAttack) {
 }
 
 TEST(ArmourItem, ShortLinesRepeatTheLastField) {
-    EXPECT_EQ(parse_result("Elmo=\"+1\",2"), 0);
+    EXPECT_EQ(parse_result(3, "Elmo=\"+1\",2"), 0);
     const Held two = armour("Elmo=\"+1\",2", 9);
     EXPECT_EQ(two->bonus(), "+1");
     for (int value : {two->strength(), two->resistance(), two->agility(), two->intelligence(),
@@ -107,15 +101,15 @@ TEST(ArmourItem, ShortLinesRepeatTheLastField) {
 }
 
 TEST(ArmourItem, CommaAsDecimalSeparatorReadsTheIntegerPart) {
-    EXPECT_EQ(parse_result("A=\"\",0,0,0,0,0,0,\"\",6,5"), 0);
+    EXPECT_EQ(parse_result(3, "A=\"\",0,0,0,0,0,0,\"\",6,5"), 0);
     const Held a = armour(R"(A="",0,0,0,0,0,0,"",6,5)");
     EXPECT_EQ(a->armour_class(), 6.0F);
 }
 
 TEST(ArmourItem, EmptyFieldOrNoNameRejects) {
-    EXPECT_EQ(parse_result("A=,\"\",0,0,0,0,0,0,\"\",6"), 1);
-    EXPECT_EQ(parse_result("A=\"\",0,0,0,0,,0,\"\",6"), 1);
-    EXPECT_EQ(parse_result("=\"\",0,0,0,0,0,0,\"\",6"), 2);
+    EXPECT_EQ(parse_result(3, "A=,\"\",0,0,0,0,0,0,\"\",6"), 1);
+    EXPECT_EQ(parse_result(3, "A=\"\",0,0,0,0,,0,\"\",6"), 1);
+    EXPECT_EQ(parse_result(3, "=\"\",0,0,0,0,0,0,\"\",6"), 2);
 }
 
 TEST(ArmourItem, ClassBeyondFloatRangeBecomesLargestFinite) {
@@ -152,10 +146,7 @@ TEST(ArmourItem, BraceInNameJoinsWithBraceInLocation) {
     EXPECT_EQ(a->description(), "Elmo  - CA 6.5 - Torre");
 }
 
-class ArmourOrdering : public ::testing::Test {
-protected:
-    void TearDown() override { set_current_sort_mode(sort_by_name); }
-};
+class ArmourOrdering : public SortModeTest {};
 
 TEST_F(ArmourOrdering, CategoryFirstInEverySort) {
     const Held shield = with_class("Zzz", "0", 2);

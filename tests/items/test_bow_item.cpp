@@ -1,36 +1,22 @@
 #include <climits>
-#include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "items/bow_item.h"
+#include "items/item_test_support.h"
 #include "items/sort_mode.h"
 #include "items/weapon_item.h"
 
 namespace {
 
-struct Releaser {
-    void operator()(Item* item) const { item->release(); }
-};
-using ItemRef = std::unique_ptr<Item, Releaser>;
-
-// A record of the code with the line parsed into it, as the loader makes it.
-ItemRef parsed(int code, std::string_view line, int expected_result = 0) {
-    ItemRef item(create_item(code));
-    EXPECT_EQ(item->parse_line(line), expected_result) << line;
-    return item;
-}
-
-const BowItem& as_bow(const ItemRef& item) {
-    return dynamic_cast<const BowItem&>(*item);
-}
+using namespace item_test;
 
 constexpr std::string_view worked_line = R"(Arco Corto="+1 Agi",5,8,0,0,"Bosco",2,6)";
 
 TEST(BowWorkedExample, ReadsEveryField) {
     const ItemRef item = parsed(14, worked_line);
-    const BowItem& bow = as_bow(item);
+    const auto& bow = as<BowItem>(item);
     EXPECT_EQ(bow.category(), 14);
     EXPECT_EQ(bow.name(), "Arco Corto");
     EXPECT_EQ(bow.bonus(), "+1 Agi");
@@ -105,7 +91,7 @@ TEST(BowRules, EfficacyIsTheSumOfTheDamagesNeverBelowZero) {
 
 TEST(BowLines, ShortLineRepeatsItsLastField) {
     const ItemRef item = parsed(14, "Arco=\"Lesto\",4");
-    const BowItem& bow = as_bow(item);
+    const auto& bow = as<BowItem>(item);
     EXPECT_EQ(bow.bonus(), "Lesto");
     EXPECT_EQ(bow.strength(), 4);
     EXPECT_EQ(bow.agility(), 4);
@@ -118,22 +104,22 @@ TEST(BowLines, ShortLineRepeatsItsLastField) {
 
 TEST(BowLines, LineEndingEarlyFillsTheMissingDamages) {
     const ItemRef low_only = parsed(14, R"(Arco="",1,1,1,1,"Bosco",2)");
-    EXPECT_EQ(as_bow(low_only).max_damage(), 2);
+    EXPECT_EQ(as<BowItem>(low_only).max_damage(), 2);
     const ItemRef at_location = parsed(14, R"(Arco="",1,1,1,1,"Bosco")");
-    EXPECT_EQ(as_bow(at_location).min_damage(), 0);
-    EXPECT_EQ(as_bow(at_location).max_damage(), 0);
+    EXPECT_EQ(as<BowItem>(at_location).min_damage(), 0);
+    EXPECT_EQ(as<BowItem>(at_location).max_damage(), 0);
     EXPECT_EQ(at_location->location(), "Bosco");
     const ItemRef trailing_comma = parsed(14, R"(Arco="",1,1,1,1,"Bosco",2,)");
-    EXPECT_EQ(as_bow(trailing_comma).max_damage(), 2);
+    EXPECT_EQ(as<BowItem>(trailing_comma).max_damage(), 2);
     const ItemRef extra = parsed(14, R"(Arco="",1,1,1,1,"Bosco",2,3,99,"x")");
-    EXPECT_EQ(as_bow(extra).max_damage(), 3);
+    EXPECT_EQ(as<BowItem>(extra).max_damage(), 3);
 }
 
 TEST(BowLines, UnquotedTextsStayUnset) {
     const ItemRef item = parsed(14, "Arco=Lesto,1,2,3,4,Bosco,5,6");
-    EXPECT_EQ(as_bow(item).bonus(), "");
+    EXPECT_EQ(as<BowItem>(item).bonus(), "");
     EXPECT_EQ(item->location(), "");
-    EXPECT_EQ(as_bow(item).max_damage(), 6);
+    EXPECT_EQ(as<BowItem>(item).max_damage(), 6);
 }
 
 TEST(BowLines, BrokenLinesAreRejected) {
@@ -144,10 +130,7 @@ TEST(BowLines, BrokenLinesAreRejected) {
     parsed(15, "Freccia", 1);
 }
 
-class BowOrdering : public ::testing::Test {
-protected:
-    void TearDown() override { set_current_sort_mode(sort_by_name); }
-};
+class BowOrdering : public SortModeTest {};
 
 TEST_F(BowOrdering, EveryBowBeforeEveryArrowAndAfterEveryWeapon) {
     const ItemRef strong_bow = parsed(14, R"(Zeta="",50,50,0,0,"",90,99)");

@@ -1,13 +1,13 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
-#include <memory>
 #include <string>
 #include <utility>
 
 #include <gtest/gtest.h>
 
 #include "items/data_line.h"
+#include "items/item_test_support.h"
 #include "items/weapon_item.h"
 
 namespace {
@@ -108,8 +108,7 @@ TEST(NarrowToFloat, ClampsToFiniteFloats) {
 class FieldReading : public ::testing::Test {
 protected:
     int parse(std::string_view line) { return weapon_->parse_line(line); }
-    std::unique_ptr<WeaponItem, void (*)(WeaponItem*)> weapon_{new WeaponItem,
-                                                               [](WeaponItem* w) { w->release(); }};
+    item_test::Held<WeaponItem> weapon_{new WeaponItem};
 };
 
 TEST_F(FieldReading, MissingTrailingFieldsRepeatTheLastOne) {

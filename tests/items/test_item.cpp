@@ -1,5 +1,4 @@
 #include <climits>
-#include <memory>
 #include <string>
 #include <typeinfo>
 
@@ -7,6 +6,7 @@
 
 #include "items/armour_item.h"
 #include "items/item.h"
+#include "items/item_test_support.h"
 #include "items/sort_mode.h"
 #include "items/weapon_item.h"
 
@@ -60,17 +60,7 @@ private:
     bool* destroyed_;
 };
 
-// Releases the one reference a test holds on a record.
-struct Released {
-    void operator()(Item* item) const { item->release(); }
-};
-using Held = std::unique_ptr<Item, Released>;
-
-Held make(int code, std::string_view line) {
-    Held item(create_item(code));
-    item->parse_line(line);
-    return item;
-}
+using namespace item_test;
 
 TEST(ReadName, TakesTheTextBeforeTheFirstEquals) {
     ProbeItem item;
@@ -108,7 +98,7 @@ TEST(CategoryName, EveryCodeAndTheRest) {
 
 TEST(CreateItem, PicksTheClassAndKeepsTheCode) {
     for (int code = 0; code <= 20; ++code) {
-        const Held item(create_item(code));
+        const ItemRef item(create_item(code));
         EXPECT_EQ(item->category(), code);
         EXPECT_EQ(item->ref_count(), 1);
         EXPECT_EQ(dynamic_cast<WeaponItem*>(item.get()) != nullptr, code == 1) << code;
@@ -116,7 +106,7 @@ TEST(CreateItem, PicksTheClassAndKeepsTheCode) {
             << code;
     }
     for (int code : {21, -1, 1000}) {
-        const Held item(create_item(code));
+        const ItemRef item(create_item(code));
         EXPECT_EQ(item->category(), 0) << code;
         EXPECT_EQ(typeid(*item), typeid(Item)) << code;
     }
@@ -171,13 +161,13 @@ TEST(BaseDescription, EveryGroupInTemplateOrder) {
 }
 
 TEST(BaseDescription, NameOnlyLineAndNamelessRecord) {
-    EXPECT_EQ(make(0, "Sasso")->description(), "Sasso (Indefinito)");
-    EXPECT_EQ(make(0, "Sasso=1,2,3")->description(), "Sasso (Indefinito)");
-    const Held nameless(create_item(0));
+    EXPECT_EQ(record_from(0, "Sasso")->description(), "Sasso (Indefinito)");
+    EXPECT_EQ(record_from(0, "Sasso=1,2,3")->description(), "Sasso (Indefinito)");
+    const ItemRef nameless(create_item(0));
     EXPECT_EQ(nameless->parse_line("=1,2"), 0);
     EXPECT_EQ(nameless->description(), " (Indefinito)");
     // A code outside the table makes a plain record with the base template.
-    EXPECT_EQ(make(21, "Boh")->description(), "Boh (Indefinito)");
+    EXPECT_EQ(record_from(21, "Boh")->description(), "Boh (Indefinito)");
 }
 
 TEST(BaseDescription, NamePlaceholderIsFilledByALaterStep) {
@@ -197,7 +187,7 @@ TEST(BaseDescription, RenderedOnceThenCached) {
 }
 
 TEST(CopyFrom, CopiesBaseFieldsOnly) {
-    const Held weapon = make(1, R"(Spada Corta="+1 For",10,0,2,"Fabbro di Rocca",3,7)");
+    const ItemRef weapon = record_from(1, R"(Spada Corta="+1 For",10,0,2,"Fabbro di Rocca",3,7)");
     ProbeItem copy;
     copy.read_name("Vecchio");
     copy.set_stats(9, 9, 9, 9, 9, 9);
@@ -225,10 +215,7 @@ TEST(CopyFrom, CopiesBaseFieldsOnly) {
     EXPECT_EQ(copy.efficacy(), 0.0F);
 }
 
-class BaseOrdering : public ::testing::Test {
-protected:
-    void TearDown() override { set_current_sort_mode(sort_by_name); }
-};
+class BaseOrdering : public SortModeTest {};
 
 TEST_F(BaseOrdering, ByNameUnderNameAndEfficacySorts) {
     for (const SortMode mode : {sort_by_name, sort_by_efficacy}) {
@@ -261,9 +248,9 @@ TEST_F(BaseOrdering, NamesCompareAsUnsignedBytes) {
 }
 
 TEST_F(BaseOrdering, LowerCategoryFirstInEverySort) {
-    const Held undefined = make(0, "Zzz");
-    const Held weapon = make(1, R"(Aaa="",1,1,1,"",1,1)");
-    const Held shield = make(2, R"(Aaa="",0,0,0,0,0,0,"",0)");
+    const ItemRef undefined = record_from(0, "Zzz");
+    const ItemRef weapon = record_from(1, R"(Aaa="",1,1,1,"",1,1)");
+    const ItemRef shield = record_from(2, R"(Aaa="",0,0,0,0,0,0,"",0)");
     for (const SortMode mode : {sort_by_name, sort_by_efficacy, sort_by_requirement}) {
         set_current_sort_mode(mode);
         EXPECT_TRUE(undefined->sorts_before(*weapon));

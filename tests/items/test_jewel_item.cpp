@@ -1,37 +1,23 @@
 #include <climits>
-#include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "items/armour_item.h"
+#include "items/item_test_support.h"
 #include "items/jewel_item.h"
 #include "items/sort_mode.h"
 
 namespace {
 
-struct Releaser {
-    void operator()(Item* item) const { item->release(); }
-};
-using ItemRef = std::unique_ptr<Item, Releaser>;
-
-// A record of the code with the line parsed into it, as the loader makes it.
-ItemRef parsed(int code, std::string_view line, int expected_result = 0) {
-    ItemRef item(create_item(code));
-    EXPECT_EQ(item->parse_line(line), expected_result) << line;
-    return item;
-}
-
-const JewelItem& as_jewel(const ItemRef& item) {
-    return dynamic_cast<const JewelItem&>(*item);
-}
+using namespace item_test;
 
 constexpr std::string_view worked_line =
     R"(Anello di prova="Protezione dal fuoco",2,0,1,0,3,30,"Grotta del lago",1.5)";
 
 TEST(JewelWorkedExample, ReadsEveryField) {
     const ItemRef item = parsed(17, worked_line);
-    const JewelItem& ring = as_jewel(item);
+    const auto& ring = as<JewelItem>(item);
     EXPECT_EQ(ring.category(), 17);
     EXPECT_EQ(ring.name(), "Anello di prova");
     EXPECT_EQ(ring.bonus(), "Protezione dal fuoco");
@@ -77,7 +63,7 @@ TEST(JewelDescription, StatisticsInTemplateOrderWithUnknowns) {
 
 TEST(JewelDescription, QuotedBonusKeepsItsCommas) {
     const ItemRef item = parsed(17, R"(Anello="Fuoco, Gelo",0,0,0,0,0,0,"",1)");
-    EXPECT_EQ(as_jewel(item).bonus(), "Fuoco, Gelo");
+    EXPECT_EQ(as<JewelItem>(item).bonus(), "Fuoco, Gelo");
     EXPECT_EQ(item->description(), "Anello - CA 1., Fuoco, Gelo");
 }
 
@@ -100,7 +86,7 @@ TEST(JewelRules, EfficacyIsTheArmourClassNeverBelowZero) {
 
 TEST(JewelLines, SingleFieldFillsEveryField) {
     const ItemRef item = parsed(16, "Gemma=2");
-    const JewelItem& jewel = as_jewel(item);
+    const auto& jewel = as<JewelItem>(item);
     EXPECT_EQ(jewel.bonus(), "");
     EXPECT_EQ(jewel.location(), "");
     EXPECT_EQ(jewel.strength(), 2);
@@ -114,19 +100,19 @@ TEST(JewelLines, SingleFieldFillsEveryField) {
 
 TEST(JewelLines, QuotedBonusAndNumberRepeatTheNumber) {
     const ItemRef item = parsed(16, "Gemma=\"Luce\",4");
-    EXPECT_EQ(as_jewel(item).bonus(), "Luce");
+    EXPECT_EQ(as<JewelItem>(item).bonus(), "Luce");
     EXPECT_EQ(item->attack(), 4);
-    EXPECT_FLOAT_EQ(as_jewel(item).armour_class(), 4.0F);
+    EXPECT_FLOAT_EQ(as<JewelItem>(item).armour_class(), 4.0F);
 }
 
 TEST(JewelLines, UnquotedBonusStaysUnset) {
     const ItemRef item = parsed(17, "Anello=Fuoco,1,0,0,0,0,0,\"Lago\",1");
-    EXPECT_EQ(as_jewel(item).bonus(), "");
+    EXPECT_EQ(as<JewelItem>(item).bonus(), "");
     EXPECT_EQ(item->location(), "Lago");
 }
 
 TEST(JewelLines, DecimalCommaCutsTheArmourClass) {
-    EXPECT_FLOAT_EQ(as_jewel(parsed(17, "A=\"\",0,0,0,0,0,0,\"\",6,5")).armour_class(), 6.0F);
+    EXPECT_FLOAT_EQ(as<JewelItem>(parsed(17, "A=\"\",0,0,0,0,0,0,\"\",6,5")).armour_class(), 6.0F);
 }
 
 TEST(JewelLines, BrokenLinesAreRejected) {
@@ -136,10 +122,7 @@ TEST(JewelLines, BrokenLinesAreRejected) {
     parsed(17, R"(="",2,0,1,0,3,30,"Grotta",1.5)", 2);
 }
 
-class JewelOrdering : public ::testing::Test {
-protected:
-    void TearDown() override { set_current_sort_mode(sort_by_name); }
-};
+class JewelOrdering : public SortModeTest {};
 
 TEST_F(JewelOrdering, CategoriesComeFirstWhateverTheMode) {
     const ItemRef amulet = parsed(16, R"(Zeta="",50,50,50,50,50,99,"",20)");

@@ -1,12 +1,12 @@
 #include <clocale>
 #include <cstdlib>
-#include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "items/armour_item.h"
 #include "items/data_line.h"
+#include "items/item_test_support.h"
 #include "items/template.h"
 
 namespace {
@@ -51,8 +51,7 @@ TEST_F(NumbersUnderDecimalCommaLocale, WritingKeepsThePoint) {
 }
 
 TEST_F(NumbersUnderDecimalCommaLocale, ArmourLineReadsAndRendersItsClass) {
-    const std::unique_ptr<ArmourItem, void (*)(ArmourItem*)> armour(
-        new ArmourItem, [](ArmourItem* a) { a->release(); });
+    const item_test::Held<ArmourItem> armour(new ArmourItem);
     ASSERT_EQ(armour->parse_line("Cotta di Maglia=\"+5 Res\",8,4,-1,0,0,0,\"Mercante\",6.5"), 0);
     EXPECT_EQ(armour->armour_class(), 6.5F);
     EXPECT_EQ(armour->description(),

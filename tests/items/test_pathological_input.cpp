@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "items/item.h"
+#include "items/item_test_support.h"
 #include "items/template.h"
 #include "items/text_1252.h"
 
@@ -18,31 +19,20 @@ namespace {
 constexpr std::size_t kibibyte = 1024;
 constexpr std::size_t line_size = 64 * kibibyte;
 
-std::string repeat(std::string_view piece, std::size_t times) {
-    std::string text;
-    text.reserve(piece.size() * times);
-    for (std::size_t i = 0; i < times; ++i) {
-        text.append(piece);
-    }
-    return text;
-}
+using item_test::repeat;
 
-// A record of the category that has parsed the line, released at the end of the scope.
+// A record of the category that has parsed the line, with what the parse gave.
 class Parsed {
 public:
-    Parsed(int code, std::string_view line) : item_(create_item(code)) {
-        result_ = item_->parse_line(line);
-    }
-    ~Parsed() { item_->release(); }
-    Parsed(const Parsed&) = delete;
-    Parsed& operator=(const Parsed&) = delete;
+    Parsed(int code, std::string_view line)
+        : item_(create_item(code)), result_(item_->parse_line(line)) {}
 
     int result() const { return result_; }
-    const Item* operator->() const { return item_; }
+    const Item* operator->() const { return item_.get(); }
 
 private:
-    Item* item_;
-    int result_ = 0;
+    item_test::ItemRef item_;
+    int result_;
 };
 
 // Each of these takes one pass; the plain way of filling (nearest "{" searched backwards,

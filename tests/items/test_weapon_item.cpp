@@ -1,28 +1,23 @@
 #include <climits>
-#include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "items/item.h"
+#include "items/item_test_support.h"
 #include "items/sort_mode.h"
 #include "items/weapon_item.h"
 
 namespace {
 
-struct Released {
-    void operator()(Item* item) const { item->release(); }
-};
-using Held = std::unique_ptr<WeaponItem, Released>;
+using item_test::ItemRef;
+using item_test::parse_result;
+using item_test::record_from;
+using item_test::SortModeTest;
+using Held = item_test::Held<WeaponItem>;
 
 Held weapon(std::string_view line) {
-    Held item(dynamic_cast<WeaponItem*>(create_item(1)));
-    item->parse_line(line);
-    return item;
-}
-
-int parse_result(std::string_view line) {
-    return Held(dynamic_cast<WeaponItem*>(create_item(1)))->parse_line(line);
+    return record_from<WeaponItem>(1, line);
 }
 
 // A weapon with only a name and the given damage range.
@@ -33,7 +28,7 @@ Held with_damage(std::string_view name, int low, int high) {
 
 TEST(WeaponItem, WorkedExample) {
     constexpr std::string_view line = R"(Spada Corta="+1 For",10,0,2,"Fabbro di Rocca",3,7)";
-    EXPECT_EQ(parse_result(line), 0);
+    EXPECT_EQ(parse_result(1, line), 0);
     const Held w = weapon(line);
     EXPECT_EQ(w->category(), 1);
     EXPECT_EQ(WeaponItem().category(), 1);
@@ -72,7 +67,7 @@ TEST(WeaponItem, ZeroAverageRemovesTheWholeDamageGroup) {
 }
 
 TEST(WeaponItem, ShortLinesRepeatTheLastField) {
-    EXPECT_EQ(parse_result("Mazza=\"+2\",4"), 0);
+    EXPECT_EQ(parse_result(1, "Mazza=\"+2\",4"), 0);
     const Held four = weapon("Mazza=\"+2\",4");
     EXPECT_EQ(four->bonus(), "+2");
     for (int value : {four->strength(), four->intelligence(), four->wisdom(), four->min_damage(),
@@ -86,12 +81,12 @@ TEST(WeaponItem, ShortLinesRepeatTheLastField) {
     EXPECT_EQ(up_to_location->min_damage(), 0);
     EXPECT_EQ(up_to_location->max_damage(), 0);
     EXPECT_EQ(up_to_location->location(), "Bosco");
-    EXPECT_EQ(parse_result("A=\"\",1,2,3,\"Bosco\",3,"), 0);
+    EXPECT_EQ(parse_result(1, "A=\"\",1,2,3,\"Bosco\",3,"), 0);
     EXPECT_EQ(weapon("A=\"\",1,2,3,\"Bosco\",3,")->max_damage(), 3);
     EXPECT_EQ(weapon("A=\"\",1,2,3,\"Bosco\",3,9,")->max_damage(), 9);
     EXPECT_EQ(weapon("A=\"\",1,2,3,\"Bosco\",3,9,12,,")->max_damage(), 9);
-    EXPECT_EQ(parse_result("A=\"\",1,2,3,\"Bosco\",3,9,12,,"), 0); // beyond the seventh field
-    EXPECT_EQ(parse_result("A=,\"\",1,2,3,\"Bosco\",3,9"), 1);
+    EXPECT_EQ(parse_result(1, "A=\"\",1,2,3,\"Bosco\",3,9,12,,"), 0); // beyond the seventh field
+    EXPECT_EQ(parse_result(1, "A=,\"\",1,2,3,\"Bosco\",3,9"), 1);
 }
 
 TEST(WeaponItem, RequirementAndEfficacyRules) {
@@ -130,10 +125,7 @@ TEST(WeaponItem, CopyFromLeavesWeaponFields) {
     EXPECT_EQ(target->max_damage(), 4);
 }
 
-class WeaponOrdering : public ::testing::Test {
-protected:
-    void TearDown() override { set_current_sort_mode(sort_by_name); }
-};
+class WeaponOrdering : public SortModeTest {};
 
 TEST_F(WeaponOrdering, EfficacySortComparesAverageDamageThenName) {
     set_current_sort_mode(sort_by_efficacy);
@@ -173,7 +165,7 @@ TEST_F(WeaponOrdering, AfterUndefinedBeforeEveryOtherCategory) {
     for (const SortMode mode : {sort_by_name, sort_by_efficacy, sort_by_requirement}) {
         set_current_sort_mode(mode);
         for (int code : {0, 2, 3, 13, 14, 16, 19, 20}) {
-            const std::unique_ptr<Item, Released> other(create_item(code));
+            const ItemRef other(create_item(code));
             other->parse_line(R"(Aaa="",0,0,0,0,0,0,"",0)");
             EXPECT_EQ(w->sorts_before(*other), code != 0) << code;
             EXPECT_EQ(other->sorts_before(*w), code == 0) << code;
