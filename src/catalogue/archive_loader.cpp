@@ -1,8 +1,8 @@
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <ranges>
 #include <string>
 #include <utility>
 #include <vector>
@@ -119,8 +119,6 @@ int ItemList::load(std::string_view path) {
         }
     }
     // As if each record had been pushed in front in file order: the last one comes first.
-    for (Item* record : std::views::reverse(records)) {
-        push_back(record);
-    }
+    std::for_each(records.rbegin(), records.rend(), [this](Item* record) { push_back(record); });
     return 0;
 }
