@@ -17,12 +17,12 @@
 
 namespace {
 
-struct StatRowSpec {
+struct StatRowText {
     const char* caption;
     const char* stem;
 };
 
-constexpr std::array<StatRowSpec, MainDialog::stat_row_count> stat_rows = {{
+constexpr std::array<StatRowText, MainDialog::stat_row_count> stat_rows = {{
     {"Li&vello:", "level"},
     {"&For:", "strength"},
     {"&Res:", "resistance"},
@@ -81,11 +81,11 @@ void MainDialog::create_controls() {
 void MainDialog::create_stat_rows() {
     const DialogUnits units(font());
     for (int k = 0; k < stat_row_count; ++k) {
-        const StatRowSpec& spec = stat_rows[static_cast<std::size_t>(k)];
-        const QString stem = QString::fromLatin1(spec.stem);
+        const StatRowText& texts = stat_rows[static_cast<std::size_t>(k)];
+        const QString stem = QString::fromLatin1(texts.stem);
         StatRow& row = rows_[static_cast<std::size_t>(k)];
         const int y = 58 + 15 * k;
-        row.label = make_label(QString::fromLatin1(spec.caption), this);
+        row.label = make_label(QString::fromLatin1(texts.caption), this);
         row.label->setGeometry(units.rect(7, 60 + 15 * k, 30, 10));
         row.label->setObjectName(stem + QStringLiteral("_label"));
         row.min_edit = make_stat_edit(this);
