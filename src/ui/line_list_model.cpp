@@ -43,9 +43,14 @@ QVariant LineListModel::data(const QModelIndex& index, int role) const {
     }
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:
     case Qt::AccessibleTextRole:
         return decode_1252(batch_.text(static_cast<std::size_t>(index.row())));
+    case Qt::ToolTipRole:
+        // A tooltip shows anything that looks like markup as rich text; escaped into a
+        // paragraph that keeps its blanks, a name such as "<b>" stays literal.
+        return QStringLiteral("<p style=\"white-space:pre-wrap\">") +
+               decode_1252(batch_.text(static_cast<std::size_t>(index.row()))).toHtmlEscaped() +
+               QStringLiteral("</p>");
     default:
         return {};
     }

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <QTextDocument>
 
 #include "dialog_test_support.h"
 
@@ -154,6 +155,18 @@ void ListsTest::item_text_shows_literally() {
         answer_modals([&] { harness.double_click_line("weapons_list", row); });
     QCOMPARE(shown.text, mazza);
     QCOMPARE(shown.format, Qt::PlainText);
+
+    // The tooltip of a line shows it whole; a tooltip takes text that looks like markup as
+    // rich text, so it must come out literally once rendered that way.
+    const QString tip =
+        harness.list("weapons_list")->model()->index(row, 0).data(Qt::ToolTipRole).toString();
+    QTextDocument rendered;
+    if (Qt::mightBeRichText(tip)) {
+        rendered.setHtml(tip);
+    } else {
+        rendered.setPlainText(tip);
+    }
+    QCOMPARE(rendered.toPlainText(), mazza);
 
     // Bytes 0x80-0x9F are characters too: the euro sign of the undefined record.
     harness.click_line("weapons_list", 0);
