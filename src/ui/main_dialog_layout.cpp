@@ -1,6 +1,7 @@
 // Builds the window's controls at their template positions, in template order, which is
 // also the keyboard tab order.
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -48,6 +49,34 @@ QLabel* make_label(const QString& text, QWidget* parent) {
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
+
+// A group box's mnemonic only reaches the controls inside it. A frame that holds none
+// passes the focus on to the next tab stop after it, as a label's mnemonic does.
+class MnemonicToNextTabStop : public QObject {
+public:
+    explicit MnemonicToNextTabStop(QWidget* frame) : QObject(frame), frame_(frame) {
+        frame->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != frame_ || event->type() != QEvent::Shortcut) {
+            return QObject::eventFilter(watched, event);
+        }
+        for (QWidget* next = frame_->nextInFocusChain(); next != frame_;
+             next = next->nextInFocusChain()) {
+            if ((next->focusPolicy() & Qt::TabFocus) != 0 && next->isVisible() &&
+                next->isEnabled()) {
+                next->setFocus(Qt::ShortcutFocusReason);
+                break;
+            }
+        }
+        return true;
+    }
+
+private:
+    QWidget* frame_;
+};
 
 FocusEdit* make_stat_edit(QWidget* parent) {
     auto* edit = new FocusEdit(parent);
@@ -139,6 +168,7 @@ void MainDialog::create_pages() {
     const DialogUnits units(font());
     description_group_ = place(new QGroupBox(QStringLiteral("&Descrizione"), this), units, 115, 227,
                                215, 47, "description_group");
+    new MnemonicToNextTabStop(description_group_);
     description_label_ = place(new QLabel(QStringLiteral("Item Description"), this), units, 120,
                                237, 205, 32, "description_label");
     description_label_->setTextFormat(Qt::PlainText);

@@ -179,6 +179,11 @@ void FormTest::mnemonics_and_escape() {
     QVERIFY(harness.child<QPushButton>("filter_button")->isDefault());
     QTest::keyClick(&dialog, Qt::Key_Q, Qt::AltModifier);
     QTRY_COMPARE(dialog.sort_mode(), sort_by_requirement);
+    // The description frame holds no tab stop: its mnemonic moves on to the next one, the
+    // tab control, and Enter filters from there.
+    QTest::keyClick(&dialog, Qt::Key_D, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), harness.child<QWidget>("tab_control"));
+    QVERIFY(harness.child<QPushButton>("filter_button")->isDefault());
 
     // Escape closes the window, as the close box and Esci do.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
