@@ -54,6 +54,16 @@ QItemSelectionModel::SelectionFlags LineListView::selectionCommand(const QModelI
     return flags;
 }
 
+void LineListView::mousePressEvent(QMouseEvent* event) {
+    // A list box picks a line with the left button only; the other buttons leave the
+    // selection and the current line alone.
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QListView::mousePressEvent(event);
+}
+
 void LineListView::mouseDoubleClickEvent(QMouseEvent* event) {
     QListView::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton) {

@@ -231,6 +231,18 @@ void ListsTest::keyboard_moves_the_selection() {
     QTest::keyClick(weapons, Qt::Key_End);
     QCOMPARE(harness.label_text("description_label"), harness.lines("weapons_list")[4]);
 
+    // Only the left button selects: a right or middle click on another line changes nothing.
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        const QRect first = weapons->visualRect(weapons->model()->index(1, 0));
+        QTest::mouseClick(weapons->viewport(), button, {}, first.center());
+        QCOMPARE(weapons->selectionModel()->selectedRows()[0].row(), 4);
+        QCOMPARE(harness.label_text("description_label"), harness.lines("weapons_list")[4]);
+    }
+    // Nor did it move the current line: Up goes on from the selected one.
+    QTest::keyClick(weapons, Qt::Key_Up);
+    QCOMPARE(weapons->selectionModel()->selectedRows()[0].row(), 3);
+    QTest::keyClick(weapons, Qt::Key_End);
+
     // A click into the empty area below the lines keeps the selection.
     const QPoint below(10, weapons->viewport()->height() - 5);
     QTest::mouseClick(weapons->viewport(), Qt::LeftButton, {}, below);
