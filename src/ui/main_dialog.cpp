@@ -197,6 +197,8 @@ void MainDialog::default_to_search() {
 }
 
 void MainDialog::keyPressEvent(QKeyEvent* event) {
+    // Qt hands the window the keys its focused control ignores (the tab bar, buttons, check
+    // boxes), so keypad 1 works from those too; edit boxes and lists keep it as typing.
     on_key_down(event);
 }
 
