@@ -30,12 +30,6 @@ int LineListView::current_selection() const {
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-void LineListView::set_current_selection(int row) {
-    const QModelIndex index = model_->index(row, 0);
-    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                 QItemSelectionModel::Rows);
-}
-
 bool LineListView::line_text(int row, std::string& text) const {
     return model_->line(row, text);
 }

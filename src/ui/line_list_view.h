@@ -19,7 +19,6 @@ public:
     int line_count() const { return model_->count(); }
     // Row of the selected line, or -1 when none is selected.
     int current_selection() const;
-    void set_current_selection(int row);
     bool line_text(int row, std::string& text) const;
 
 signals:
