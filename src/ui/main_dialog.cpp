@@ -9,6 +9,7 @@
 #include <QShowEvent>
 #include <QTabBar>
 
+#include "app_identity.h"
 #include "catalogue/busy_indicator.h"
 #include "database_app.h"
 #include "focus_edit.h"
@@ -31,7 +32,7 @@ void show_wait_cursor(bool busy) {
 } // namespace
 
 MainDialog::MainDialog(QWidget* parent)
-    : QDialog(parent), exchange_(this, QStringLiteral("Torvane Database 1.1.1.0ß")) {
+    : QDialog(parent), exchange_(this, program_title()) {
     create_controls();
     bind_form();
     connect_events();

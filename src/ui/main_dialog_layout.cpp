@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 
+#include "app_identity.h"
 #include "artwork.h"
 #include "dialog_units.h"
 #include "focus_edit.h"
@@ -88,7 +89,7 @@ FocusEdit* make_stat_edit(QWidget* parent) {
 } // namespace
 
 void MainDialog::create_controls() {
-    setWindowTitle(QStringLiteral("Torvane Database 1.1.1.0ß"));
+    setWindowTitle(program_title());
     setObjectName(QStringLiteral("main_dialog"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
