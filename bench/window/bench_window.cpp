@@ -63,7 +63,7 @@ struct Action {
 void run_split(WindowProbe& probe, Action& action) {
     const Stopwatch core_watch;
     std::unique_ptr<ItemList> view = action.view ? action.view() : nullptr;
-    ItemList& shown = view ? *view : catalogue;
+    ItemList& shown = view ? *view : probe.catalogue();
     shown.sort(action.mode);
     const StepTime core = core_watch.elapsed();
     const Stopwatch window_watch;
@@ -76,7 +76,7 @@ void run_split(WindowProbe& probe, Action& action) {
     action.core.add({core.wall_ms + release.wall_ms, core.cpu_ms + release.cpu_ms});
 }
 
-std::vector<Action> make_actions(const CatalogueShape& shape) {
+std::vector<Action> make_actions(const CatalogueShape& shape, ItemList& catalogue) {
     std::vector<Action> actions;
     const std::array<const char*, 3> mode_names = {"Per Nome", "Per Efficacia", "Per Requisiti"};
     // Each pass really reorders the whole catalogue: every mode differs from the one before.
@@ -95,7 +95,7 @@ std::vector<Action> make_actions(const CatalogueShape& shape) {
     half.run = [shape](WindowProbe& probe) {
         return probe.filter(true, shape.half_stat.c_str(), shape.half_bound);
     };
-    half.view = [shape] {
+    half.view = [shape, &catalogue] {
         std::array<std::int32_t, 7> bounds{};
         bounds[static_cast<std::size_t>(shape.half_stat_index)] = shape.half_bound;
         return catalogue.filter_min(bounds[0], bounds[1], bounds[2], bounds[3], bounds[4],
@@ -106,7 +106,7 @@ std::vector<Action> make_actions(const CatalogueShape& shape) {
         Action search;
         search.label = std::string("&Cerca \"") + text + "\"";
         search.run = [text](WindowProbe& probe) { return probe.search(QString::fromLatin1(text)); };
-        search.view = [text] { return catalogue.search_name(text); };
+        search.view = [text, &catalogue] { return catalogue.search_name(text); };
         actions.push_back(std::move(search));
     }
     return actions;
@@ -152,10 +152,10 @@ int main(int argc, char** argv) {
     const StepTime process_to_fill = process_watch.elapsed();
     const MemoryUse after_start = memory_use();
     const long items = probe.loaded();
-    const CatalogueShape shape = shape_of_catalogue();
+    const CatalogueShape shape = shape_of_catalogue(probe.catalogue());
     const Targets targets = targets_for(items);
 
-    std::vector<Action> actions = make_actions(shape);
+    std::vector<Action> actions = make_actions(shape, probe.catalogue());
     for (int round = 0; round < options.repeat; ++round) {
         for (Action& action : actions) {
             action.whole.add(action.run(probe));

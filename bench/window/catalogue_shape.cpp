@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "ui/database_app.h"
+#include "catalogue/item_list.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ const std::array<Stat, 7> stats = {{{"level", &Item::level},
 
 } // namespace
 
-CatalogueShape shape_of_catalogue() {
+CatalogueShape shape_of_catalogue(ItemList& catalogue) {
     // Items per value of each stat; -1 and 0 fail every minimum bound, so they count as 0.
     std::array<std::vector<long>, stats.size()> at_value;
     std::array<bool, 21> present{};

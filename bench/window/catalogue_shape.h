@@ -4,6 +4,8 @@
 
 #include <string>
 
+class ItemList;
+
 struct CatalogueShape {
     int categories = 0; // categories with at least one item
     // The single minimum bound that keeps the count closest to half of the catalogue: the
@@ -14,5 +16,5 @@ struct CatalogueShape {
     long half_kept = 0;
 };
 
-// Reads the global catalogue once.
-CatalogueShape shape_of_catalogue();
+// Reads the catalogue once.
+CatalogueShape shape_of_catalogue(ItemList& catalogue);

@@ -74,7 +74,7 @@ MemoryUse memory_use() {
 
 WindowProbe::WindowProbe() {
     const Stopwatch watch;
-    dialog_ = std::make_unique<MainDialog>();
+    dialog_ = std::make_unique<MainDialog>(catalogue_);
     construction_ = watch.elapsed();
     // Showing the window runs its initialisation: load, sort by name, fill.
     dialog_->show();

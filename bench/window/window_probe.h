@@ -10,6 +10,8 @@
 
 #include <QString>
 
+#include "ui/catalogue_file.h"
+
 class MainDialog;
 class QWidget;
 
@@ -73,6 +75,7 @@ public:
     ScrollTiming scroll(int page, int steps);
 
     MainDialog& dialog() { return *dialog_; }
+    ItemList& catalogue() { return catalogue_.items(); }
     // Runs what the window has queued and paints it, as the event loop would before the
     // next user input.
     void settle();
@@ -80,6 +83,8 @@ public:
 private:
     QWidget* child(const char* name) const;
 
+    // archive.dat in the current folder, as the program reads it.
+    CatalogueFile catalogue_;
     std::unique_ptr<MainDialog> dialog_;
     StepTime start_up_;
     StepTime construction_;

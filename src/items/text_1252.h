@@ -8,3 +8,10 @@
 unsigned char to_lower_1252(unsigned char byte);
 
 std::string to_lower_1252(std::string_view text);
+
+// The Unicode character of a byte. The five bytes Windows-1252 leaves undefined (0x81, 0x8D,
+// 0x8F, 0x90, 0x9D) become the control characters of the same code, so every byte has one.
+char32_t unicode_of_1252(unsigned char byte);
+
+// The text in UTF-8, for a terminal or a file outside the catalogue.
+std::string utf8_from_1252(std::string_view text);

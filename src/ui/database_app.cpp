@@ -2,10 +2,11 @@
 
 #include <QTimer>
 
+#include "app_identity.h"
 #include "artwork.h"
+#include "catalogue_file.h"
 #include "main_dialog.h"
-
-ItemList catalogue;
+#include "message_box.h"
 
 namespace {
 
@@ -18,7 +19,9 @@ constexpr int screenshot_delay_ms = 700;
 
 DatabaseApp::DatabaseApp(int& argc, char** argv)
     : QApplication(argc, argv), screenshot_path_(qEnvironmentVariable(screenshot_variable)) {
-    setApplicationName(QStringLiteral("Torvane Database"));
+    // The X11 window class and the Wayland application id tie the window to its launcher.
+    setApplicationName(QString::fromLatin1(program_name));
+    setDesktopFileName(QString::fromLatin1(desktop_file_name));
     QIcon icon;
     for (const int size : {16, 32, 48}) {
         icon.addPixmap(draw_app_icon(size));
@@ -26,8 +29,17 @@ DatabaseApp::DatabaseApp(int& argc, char** argv)
     setWindowIcon(icon);
 }
 
-int DatabaseApp::run() {
-    MainDialog dialog;
+int DatabaseApp::run(const QString& file) {
+    // Owned here, and released only after the window that shows its records.
+    CatalogueFile catalogue = file.isEmpty() ? CatalogueFile() : CatalogueFile(file);
+    if (catalogue.named()) {
+        const QString why = unreadable_reason(catalogue.path());
+        if (!why.isEmpty()) {
+            show_message(nullptr, read_failure_message(catalogue.path(), why), program_title(),
+                         QMessageBox::Warning);
+        }
+    }
+    MainDialog dialog(catalogue);
     QTimer screenshot_timer;
     if (!screenshot_path_.isEmpty()) {
         screenshot_timer.setSingleShot(true);

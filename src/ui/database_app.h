@@ -2,20 +2,16 @@
 
 #include <QApplication>
 
-#include "catalogue/item_list.h"
-
-// Every item loaded from the archive; it lives for the whole run, and every list the window
-// shows shares its records.
-extern ItemList catalogue;
-
-// The application: runs the one window modally and ends when it closes.
+// The application: opens the one window on a catalogue and ends when it closes.
 class DatabaseApp : public QApplication {
     Q_OBJECT
 public:
     DatabaseApp(int& argc, char** argv);
 
-    // Shows the main window until it is closed; the exit status.
-    int run();
+    // Shows the main window on the catalogue file (or a folder's archive.dat) named on the
+    // command line, or on archive.dat in the current folder when none is, until the window
+    // is closed; the exit status.
+    int run(const QString& file = QString());
 
 private:
     QString screenshot_path_;

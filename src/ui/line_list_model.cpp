@@ -16,6 +16,26 @@ const std::string& LineBatch::text(std::size_t row) const {
     return header->second;
 }
 
+LineBatch::Key LineBatch::key(std::size_t row) const {
+    if (const Item* item = items[row]) {
+        return {false, item->category(), std::string(item->name_view())};
+    }
+    return {true, 0, text(row)};
+}
+
+int LineBatch::find(const Key& wanted) const {
+    for (std::size_t row = 0; row < items.size(); ++row) {
+        const Item* item = items[row];
+        const bool match = wanted.header ? item == nullptr && text(row) == wanted.text
+                                         : item != nullptr && item->category() == wanted.category &&
+                                               item->name_view() == wanted.text;
+        if (match) {
+            return static_cast<int>(row);
+        }
+    }
+    return -1;
+}
+
 LineListModel::LineListModel(QObject* parent) : QAbstractListModel(parent) {
 }
 

@@ -20,6 +20,15 @@ class Item;
 // the catalogue. The window refills (or destroys) its lists before the catalogue can drop a
 // record, so no line outlives its record.
 struct LineBatch {
+    // What a line shows, kept apart from any record, to find the same line in another batch:
+    // an item by its category and name, a header by its text.
+    struct Key {
+        bool header = false;
+        int category = 0;
+        std::string text;
+        bool operator==(const Key&) const = default;
+    };
+
     // One entry per line: the record of an item line, or nullptr for a header line.
     std::vector<const Item*> items;
     // The header lines with their rows, in row order: at most one per category.
@@ -33,6 +42,9 @@ struct LineBatch {
     }
     // The text of an existing row, rendered on first use.
     const std::string& text(std::size_t row) const;
+    Key key(std::size_t row) const;
+    // The first row with the key, or -1.
+    int find(const Key& key) const;
 };
 
 // Windows-1252 lines for a list view, converted to Unicode only for the rows asked for.
@@ -47,6 +59,7 @@ public:
     int count() const { return static_cast<int>(batch_.size()); }
     // The line's bytes; false when the row does not exist.
     bool line(int row, std::string& text) const;
+    const LineBatch& batch() const { return batch_; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

@@ -25,6 +25,19 @@ void LineListView::replace(LineBatch&& batch) {
     refilling_ = false;
 }
 
+void LineListView::select_quietly(int row) {
+    refilling_ = true;
+    if (row < 0) {
+        selectionModel()->clearSelection();
+    } else {
+        const QModelIndex index = model_->index(row, 0);
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                     QItemSelectionModel::Rows);
+        scrollTo(index);
+    }
+    refilling_ = false;
+}
+
 int LineListView::current_selection() const {
     const QModelIndexList rows = selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();

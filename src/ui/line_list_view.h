@@ -20,6 +20,9 @@ public:
     // Row of the selected line, or -1 when none is selected.
     int current_selection() const;
     bool line_text(int row, std::string& text) const;
+    const LineBatch& lines() const { return model_->batch(); }
+    // Selects the row as the user would, but without telling anyone; -1 selects nothing.
+    void select_quietly(int row);
 
 signals:
     void selection_changed_by_user();

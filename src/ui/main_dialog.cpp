@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -11,11 +13,13 @@
 
 #include "app_identity.h"
 #include "catalogue/busy_indicator.h"
-#include "database_app.h"
+#include "catalogue_file.h"
+#include "catalogue_watcher.h"
 #include "focus_edit.h"
 #include "items/text_1252.h"
 #include "line_list_view.h"
 #include "spin_button.h"
+#include "text_1252_codec.h"
 
 namespace {
 
@@ -31,11 +35,14 @@ void show_wait_cursor(bool busy) {
 
 } // namespace
 
-MainDialog::MainDialog(QWidget* parent)
-    : QDialog(parent), exchange_(this, program_title()) {
+MainDialog::MainDialog(CatalogueFile& catalogue, QWidget* parent)
+    : QDialog(parent), catalogue_(catalogue), watcher_(new CatalogueWatcher(this)),
+      exchange_(this, program_title()) {
     create_controls();
     bind_form();
     connect_events();
+    create_shortcuts();
+    describe_controls();
     set_busy_callback(show_wait_cursor);
 }
 
@@ -49,7 +56,11 @@ MainDialog::~MainDialog() {
 }
 
 int MainDialog::do_modal() {
-    return exec();
+    setModal(false);
+    show();
+    QEventLoop loop;
+    connect(this, &QDialog::finished, &loop, &QEventLoop::exit);
+    return loop.exec();
 }
 
 bool MainDialog::update_data(bool save_and_validate) {
@@ -138,51 +149,61 @@ void MainDialog::on_init_dialog() {
     for (int i = 0; i < captions.size(); ++i) {
         tab_bar_->insertTab(i, captions[i]);
     }
-    place_tab_control();
+    place_controls();
     show_page(0);
     set_spin_ranges();
     sort_mode_ = sort_by_name;
     sort_radios_[0]->setChecked(true);
-    catalogue.load("archive.dat");
-    form_.loaded_text = "Oggetti Caricati: " + std::to_string(catalogue.count());
+    QString why;
+    const bool read = catalogue_.reread(why) != nullptr;
+    form_.loaded_text = "Oggetti Caricati: " + std::to_string(catalogue_.items().count());
     form_.found_text = "Oggetti Trovati: 0";
     form_.description_text.clear();
+    // With nothing read, the empty window says where it looked and how to open a catalogue.
+    showing_hint_ = !read;
+    if (showing_hint_) {
+        form_.description_text =
+            encode_1252(QStringLiteral("Nessun catalogo letto da %1 (%2): aprine uno con Ctrl+O o "
+                                       "trascinane uno nella finestra.")
+                            .arg(QDir::toNativeSeparators(catalogue_.path()), why),
+                        '?');
+    }
     update_data(false);
-    catalogue.sort(sort_by_name);
-    fill_lists(catalogue);
+    show_query(ViewQuery{});
+    update_title();
+    watcher_->watch(catalogue_.path());
     // The first tab stop takes the focus, which makes Fi&ltra the default button.
     rows_[0].min_edit->setFocus(Qt::TabFocusReason);
 }
 
+void MainDialog::show_query(const ViewQuery& query) {
+    CatalogueView view(catalogue_.items(), query);
+    fill_lists(view.items());
+    shown_query_ = query;
+    // The view goes out of scope here; the catalogue is never destroyed.
+}
+
 void MainDialog::on_filter() {
     update_data(true);
-    ItemList* view = &catalogue;
-    std::unique_ptr<ItemList> minimum;
-    std::unique_ptr<ItemList> maximum;
-    if (min_check_->isChecked()) {
-        minimum = catalogue.filter_min(form_.level_min, form_.strength_min, form_.resistance_min,
-                                       form_.agility_min, form_.wisdom_min, form_.intelligence_min,
-                                       form_.attack_min);
-        view = minimum.get();
-    }
-    if (max_check_->isChecked()) {
-        maximum = view->filter_stats(form_.level_max, form_.strength_max, form_.resistance_max,
-                                     form_.agility_max, form_.wisdom_max, form_.intelligence_max,
-                                     form_.attack_max, 1);
-        minimum.reset();
-        view = maximum.get();
-    }
-    view->sort(sort_mode_);
-    fill_lists(*view);
-    // The views go out of scope here; the catalogue is never destroyed.
+    ViewQuery query;
+    query.use_min = min_check_->isChecked();
+    query.use_max = max_check_->isChecked();
+    query.min = {form_.level_min,  form_.strength_min,     form_.resistance_min, form_.agility_min,
+                 form_.wisdom_min, form_.intelligence_min, form_.attack_min};
+    query.max = {form_.level_max,  form_.strength_max,     form_.resistance_max, form_.agility_max,
+                 form_.wisdom_max, form_.intelligence_max, form_.attack_max};
+    query.sort_mode = sort_mode_;
+    show_query(query);
 }
 
 void MainDialog::on_search() {
     update_data(true);
     form_.search_text = to_lower_1252(form_.search_text);
-    const std::unique_ptr<ItemList> view = catalogue.search_name(form_.search_text);
-    view->sort(sort_mode_);
-    fill_lists(*view);
+    ViewQuery query;
+    query.kind = ViewQuery::Kind::search;
+    query.search_text = form_.search_text;
+    query.sort_mode = sort_mode_;
+    show_query(query);
 }
 
 void MainDialog::on_sort_choice(SortMode mode) {

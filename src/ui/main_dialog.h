@@ -7,17 +7,23 @@
 
 #include <QDialog>
 
-#include "catalogue/item_list.h"
+#include "catalogue/catalogue_view.h"
 #include "form_exchange.h"
+#include "stretch_layout.h"
 
+class CatalogueFile;
+class CatalogueWatcher;
 class FocusEdit;
 class LineListView;
 class QCheckBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QTabBar;
 class SpinButton;
 class TabFrame;
@@ -47,17 +53,19 @@ struct DialogForm {
 
 // The one window: six tabbed lists of the catalogue by category, the description of the
 // selected line, and the filter, search and sort controls. It works on its members and
-// exchanges the whole form with the controls at once.
+// exchanges the whole form with the controls at once. The catalogue is the caller's, and
+// must outlive the window.
 class MainDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int page_count = 6;
     static constexpr int stat_row_count = 7;
 
-    explicit MainDialog(QWidget* parent = nullptr);
+    explicit MainDialog(CatalogueFile& catalogue, QWidget* parent = nullptr);
     ~MainDialog() override;
 
-    // Shows the window and returns when it is closed.
+    // Shows the window and returns when it is closed. The window is an ordinary top-level
+    // window: it blocks no other.
     int do_modal();
 
     const DialogForm& form() const { return form_; }
@@ -81,9 +89,21 @@ public:
     void default_to_search();
     void on_key_down(QKeyEvent* event);
 
+    // Reads another catalogue file (or a folder's archive.dat) in place of the one shown,
+    // keeping what the window shows; a file that cannot be read leaves everything as it was
+    // and says why in a message box. True when it was read.
+    bool open_catalogue(const QString& path);
+    // Reads the shown file again, in the same way.
+    bool reload_catalogue();
+    // Asks for a file to open.
+    void on_open();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     struct StatRow {
@@ -101,15 +121,42 @@ private:
     void create_filter_controls();
     void create_pages();
     void create_header();
-    void place_tab_control();
+    void create_description();
     void bind_form();
     void connect_events();
+    void create_shortcuts();
+    void describe_controls();
     void set_spin_ranges();
+    // Places every control for the window's size: the designed places at the designed size,
+    // the extra room given to the lists and the description.
+    void place_controls();
 
+    // Narrows, sorts and shows the catalogue as the query asks, and remembers the query.
+    void show_query(const ViewQuery& query);
+    // Shows the catalogue that replaced old: the last query again, the same selections where
+    // the same items are still there, the boxes as they were; old is released last.
+    void show_replaced_catalogue(std::unique_ptr<ItemList> old);
+    void update_title();
+    // Reads the file again once no modal box is open.
+    void reload_when_free();
+    // Shows the page step places on, round the six.
+    void switch_page(int step);
+
+    template <typename Widget>
+    Widget* place(Widget* widget, int x, int y, int width, int height, const char* name,
+                  StretchLayout::Stretch stretch = StretchLayout::Stretch::none);
+    void place_tab_control();
+
+    CatalogueFile& catalogue_;
+    CatalogueWatcher* watcher_;
     DialogForm form_;
     SortMode sort_mode_ = sort_by_name;
+    ViewQuery shown_query_;
     FormExchange exchange_;
     bool initialised_ = false;
+    bool showing_hint_ = false;
+    bool reload_pending_ = false;
+    StretchLayout layout_;
 
     std::array<StatRow, stat_row_count> rows_{};
     QCheckBox* min_check_ = nullptr;
@@ -122,6 +169,7 @@ private:
     std::array<QRadioButton*, 3> sort_radios_{};
     QGroupBox* description_group_ = nullptr;
     QLabel* description_label_ = nullptr;
+    QScrollArea* description_scroll_ = nullptr;
     TabFrame* tab_frame_ = nullptr;
     QTabBar* tab_bar_ = nullptr;
     std::array<LineListView*, page_count> lists_{};

@@ -7,8 +7,12 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
+#include <QWheelEvent>
 
 namespace {
+
+// One notch of a mouse wheel, in eighths of a degree.
+constexpr int wheel_notch = 120;
 
 QToolButton* make_arrow(Qt::ArrowType arrow, QWidget* parent) {
     auto* button = new QToolButton(parent);
@@ -19,14 +23,26 @@ QToolButton* make_arrow(Qt::ArrowType arrow, QWidget* parent) {
     return button;
 }
 
+// The step of a held arrow after some repeats: one for about a second, then a hundredth of
+// the range, then a twentieth, so that crossing even the widest range takes seconds.
+int accelerated_step(int repeats, int range) {
+    if (repeats < 10) {
+        return 1;
+    }
+    if (repeats < 20) {
+        return std::max(1, range / 100);
+    }
+    return std::max(1, range / 20);
+}
+
 } // namespace
 
 SpinButton::SpinButton(QLineEdit* buddy, QWidget* parent)
     : QWidget(parent), buddy_(buddy), up_(make_arrow(Qt::UpArrow, this)),
       down_(make_arrow(Qt::DownArrow, this)) {
     setFocusPolicy(Qt::NoFocus);
-    connect(up_, &QToolButton::clicked, this, [this] { step(1); });
-    connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
+    connect(up_, &QToolButton::clicked, this, [this] { arrow_clicked(up_, 1); });
+    connect(down_, &QToolButton::clicked, this, [this] { arrow_clicked(down_, -1); });
     buddy_->installEventFilter(this);
 }
 
@@ -52,15 +68,61 @@ void SpinButton::step(int delta) {
     buddy_->setText(QString::number(position_));
 }
 
+void SpinButton::describe(const QString& box_name) {
+    up_->setAccessibleName(QStringLiteral("Aumenta ") + box_name);
+    down_->setAccessibleName(QStringLiteral("Diminuisci ") + box_name);
+    for (QToolButton* arrow : {up_, down_}) {
+        arrow->setAccessibleDescription(
+            QStringLiteral("Tenuto premuto, cambia il valore sempre più in fretta"));
+    }
+}
+
+void SpinButton::arrow_clicked(QToolButton* arrow, int direction) {
+    // A click that ends with the arrow released starts over; one of an arrow still held
+    // down is a repeat.
+    repeats_ = arrow->isDown() ? repeats_ + 1 : 0;
+    step(direction * accelerated_step(repeats_, upper_ - lower_));
+}
+
+bool SpinButton::wheel(const QWheelEvent* event) {
+    wheel_angle_ += event->angleDelta().y();
+    const int notches = wheel_angle_ / wheel_notch;
+    wheel_angle_ -= notches * wheel_notch;
+    if (notches != 0) {
+        step(notches);
+    }
+    return true;
+}
+
 bool SpinButton::eventFilter(QObject* watched, QEvent* event) {
     if (watched == buddy_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
-            step(key->key() == Qt::Key_Up ? 1 : -1);
+        switch (key->key()) {
+        case Qt::Key_Up:
+            step(1);
             return true;
+        case Qt::Key_Down:
+            step(-1);
+            return true;
+        case Qt::Key_PageUp:
+            step(page_step);
+            return true;
+        case Qt::Key_PageDown:
+            step(-page_step);
+            return true;
+        default:
+            break;
         }
     }
+    if (watched == buddy_ && event->type() == QEvent::Wheel) {
+        return wheel(static_cast<QWheelEvent*>(event));
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+void SpinButton::wheelEvent(QWheelEvent* event) {
+    wheel(event);
+    event->accept();
 }
 
 void SpinButton::resizeEvent(QResizeEvent* event) {

@@ -1,24 +1,17 @@
 #include "text_1252_codec.h"
 
-#include <array>
-#include <cstddef>
+#include "items/text_1252.h"
 
 namespace {
-
-// Characters of the bytes 0x80-0x9F; the rest of the bytes map to the same code point.
-constexpr std::array<char16_t, 32> high_controls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // The byte of a code point, or -1 when Windows-1252 has none.
 int byte_of(char32_t code_point) {
     if (code_point < 0x80 || (code_point >= 0xA0 && code_point <= 0xFF)) {
         return static_cast<int>(code_point);
     }
-    for (std::size_t i = 0; i < high_controls.size(); ++i) {
-        if (high_controls[i] == code_point) {
-            return static_cast<int>(0x80 + i);
+    for (int byte = 0x80; byte < 0xA0; ++byte) {
+        if (unicode_of_1252(static_cast<unsigned char>(byte)) == code_point) {
+            return byte;
         }
     }
     return -1;
@@ -31,7 +24,7 @@ QString decode_1252(std::string_view bytes) {
     QChar* out = text.data();
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        *out++ = (byte >= 0x80 && byte < 0xA0) ? QChar(high_controls[byte - 0x80]) : QChar(byte);
+        *out++ = QChar(static_cast<char16_t>(unicode_of_1252(byte)));
     }
     return text;
 }

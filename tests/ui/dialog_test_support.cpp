@@ -46,8 +46,8 @@ DialogHarness::DialogHarness(const QByteArray* archive) : previous_directory_(QD
         }
     }
     QDir::setCurrent(directory_.path());
-    catalogue.clear();
-    dialog_ = std::make_unique<MainDialog>();
+    catalogue_ = std::make_unique<CatalogueFile>();
+    dialog_ = std::make_unique<MainDialog>(*catalogue_);
     dialog_->show();
     ready_ = QTest::qWaitForWindowActive(dialog_.get());
 }
@@ -55,7 +55,7 @@ DialogHarness::DialogHarness(const QByteArray* archive) : previous_directory_(QD
 DialogHarness::~DialogHarness() {
     // The window's lists point into the catalogue's records, so it goes first.
     dialog_.reset();
-    catalogue.clear();
+    catalogue_.reset();
     QDir::setCurrent(previous_directory_);
 }
 

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include "ui/catalogue_file.h"
 #include "ui/main_dialog.h"
 
 // A small catalogue with a record on every page, Windows-1252 bytes included:
@@ -18,7 +19,7 @@ QByteArray sample_archive();
 constexpr int sample_count = 12;
 
 // Opens the real window on an archive written into a fresh current directory; with no
-// archive the directory has none. The catalogue is emptied first, as at program start.
+// archive the directory has none. The window reads archive.dat there, as at program start.
 class DialogHarness {
 public:
     explicit DialogHarness(const QByteArray* archive);
@@ -27,6 +28,9 @@ public:
     DialogHarness& operator=(const DialogHarness&) = delete;
 
     MainDialog& dialog() { return *dialog_; }
+    CatalogueFile& catalogue() { return *catalogue_; }
+    // The fresh current directory.
+    QString directory() const { return directory_.path(); }
     bool ready() const { return ready_; }
 
     template <typename Widget> Widget* child(const char* name) const {
@@ -48,6 +52,7 @@ public:
 private:
     QTemporaryDir directory_;
     QString previous_directory_;
+    std::unique_ptr<CatalogueFile> catalogue_;
     std::unique_ptr<MainDialog> dialog_;
     bool ready_ = false;
 };

@@ -1,0 +1,144 @@
+// Opening another catalogue file, reading the shown one again when it changes, and keeping
+// what the window shows across the change.
+#include <optional>
+
+#include <QApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTabBar>
+#include <QTimer>
+
+#include "app_identity.h"
+#include "catalogue_file.h"
+#include "catalogue_watcher.h"
+#include "focus_edit.h"
+#include "line_list_view.h"
+#include "main_dialog.h"
+#include "message_box.h"
+#include "text_1252_codec.h"
+
+namespace {
+
+// A modal box (a message, the file dialog) owns the user's attention; a change on disk
+// waits until it is closed, so that no second box opens over it.
+constexpr int busy_retry_ms = 500;
+
+// The one local file a drag carries, or an empty text.
+QString dropped_file(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) {
+        return {};
+    }
+    const QUrl url = data->urls().first();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+} // namespace
+
+void MainDialog::on_open() {
+    QFileDialog dialog(this, QStringLiteral("Apri un catalogo"),
+                       QFileInfo(catalogue_.path()).absolutePath(),
+                       QStringLiteral("Cataloghi (*.dat);;Tutti i file (*)"));
+    dialog.setObjectName(QStringLiteral("open_dialog"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        open_catalogue(dialog.selectedFiles().first());
+    }
+}
+
+bool MainDialog::open_catalogue(const QString& path) {
+    QString why;
+    std::unique_ptr<ItemList> old = catalogue_.read(path, why);
+    if (old == nullptr) {
+        show_message(this, read_failure_message(catalogue_file_path(path), why), program_title(),
+                     QMessageBox::Warning);
+        return false;
+    }
+    show_replaced_catalogue(std::move(old));
+    watcher_->watch(catalogue_.path());
+    update_title();
+    return true;
+}
+
+bool MainDialog::reload_catalogue() {
+    return open_catalogue(catalogue_.path());
+}
+
+void MainDialog::show_replaced_catalogue(std::unique_ptr<ItemList> old) {
+    // The boxes keep what the user typed, even what no action has read yet.
+    std::vector<std::pair<QLineEdit*, QString>> typed;
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        typed.emplace_back(edit, edit->text());
+    }
+    // Each list's selection, by what it shows, while the old records are still there.
+    std::array<std::optional<LineBatch::Key>, page_count> selected;
+    for (std::size_t page = 0; page < lists_.size(); ++page) {
+        const int row = lists_[page]->current_selection();
+        if (row >= 0) {
+            selected[page] = lists_[page]->lines().key(static_cast<std::size_t>(row));
+        }
+    }
+
+    form_.loaded_text = "Oggetti Caricati: " + std::to_string(catalogue_.items().count());
+    if (showing_hint_) {
+        form_.description_text.clear();
+        showing_hint_ = false;
+    }
+    show_query(shown_query_);
+    const auto shown_page = static_cast<std::size_t>(tab_bar_->currentIndex());
+    for (std::size_t page = 0; page < lists_.size(); ++page) {
+        const int row = selected[page] ? lists_[page]->lines().find(*selected[page]) : -1;
+        lists_[page]->select_quietly(row);
+        // The description follows the shown page's line, which may read differently now.
+        if (row >= 0 && page == shown_page) {
+            lists_[page]->line_text(row, form_.description_text);
+        }
+    }
+    update_data(false);
+    for (const auto& [edit, text] : typed) {
+        edit->setText(text);
+    }
+    // Only now that no list shows an old record may the old catalogue go.
+    old.reset();
+}
+
+void MainDialog::update_title() {
+    QString title = program_title();
+    if (!catalogue_.is_default()) {
+        title += QStringLiteral(" \u2014 ") + QFileInfo(catalogue_.path()).fileName();
+    }
+    setWindowTitle(title);
+}
+
+void MainDialog::dragEnterEvent(QDragEnterEvent* event) {
+    if (!dropped_file(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainDialog::dropEvent(QDropEvent* event) {
+    const QString path = dropped_file(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    // Not inside the drop: the source of the drag waits for it to end.
+    QTimer::singleShot(0, this, [this, path] { open_catalogue(path); });
+}
+
+void MainDialog::reload_when_free() {
+    if (!reload_pending_) {
+        return;
+    }
+    if (QApplication::activeModalWidget() != nullptr) {
+        QTimer::singleShot(busy_retry_ms, this, &MainDialog::reload_when_free);
+        return;
+    }
+    reload_pending_ = false;
+    reload_catalogue();
+}
