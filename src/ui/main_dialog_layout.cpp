@@ -202,6 +202,8 @@ void MainDialog::create_description() {
     description_label_->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                                 Qt::TextSelectableByKeyboard);
     description_label_->setFocusPolicy(Qt::ClickFocus);
+    // A word wider than the box is cut rather than widening the box, so the rest wraps.
+    description_label_->setMinimumWidth(1);
     description_scroll_ = place(new QScrollArea(this), 120, 237, 205, 32, "description_scroll",
                                 StretchLayout::Stretch::description);
     description_scroll_->setFrameShape(QFrame::NoFrame);
