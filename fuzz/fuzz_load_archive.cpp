@@ -1,5 +1,6 @@
 // Loads arbitrary bytes as an archive file, then sorts, filters and searches the catalogue
 // and renders every description, as the window would.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include <unistd.h>
 
 #include "catalogue/item_list.h"
+#include "catalogue/load_findings.h"
 #include "items/text_1252.h"
 
 namespace {
@@ -80,6 +82,22 @@ void check_sorted(ItemList& list) {
     }
 }
 
+// Findings come in file order, each on a line of the file.
+class CheckingSink : public LoadSink {
+public:
+    explicit CheckingSink(std::size_t lines) : lines_(lines) {}
+    void found(std::size_t line_number, LoadFinding /*finding*/) override {
+        if (line_number == 0 || line_number < last_ || line_number > lines_) {
+            std::abort();
+        }
+        last_ = line_number;
+    }
+
+private:
+    std::size_t lines_;
+    std::size_t last_ = 0;
+};
+
 } // namespace
 
 // NOLINTNEXTLINE(readability-identifier-naming): the name libFuzzer calls
@@ -90,6 +108,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
     const std::int32_t loaded = catalogue.count();
+    {
+        // Listening to the findings changes nothing in what is loaded.
+        CheckingSink sink(static_cast<std::size_t>(std::count(data, data + size, '\n')) + 1);
+        ItemList heard;
+        if (heard.load(scratch.write(data, size), &sink) != 0 || heard.count() != loaded) {
+            std::abort();
+        }
+    }
     for (const SortMode mode : {sort_by_efficacy, sort_by_requirement, sort_by_name}) {
         catalogue.sort(mode);
         if (catalogue.count() != loaded) {

@@ -10,6 +10,7 @@
 #include "archive_format.h"
 #include "item_list.h"
 #include "items/text_1252.h"
+#include "line_findings.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ std::string_view trim_blanks(std::string_view text) {
     return text.substr(begin, end - begin + 1);
 }
 
-int ItemList::load(std::string_view path) {
+int ItemList::load(std::string_view path, LoadSink* sink) {
     if (path.find('\0') != std::string_view::npos) {
         return 1;
     }
@@ -88,12 +89,16 @@ int ItemList::load(std::string_view path) {
         return 1;
     }
     clear();
+    LineFindings findings(sink);
+    const FieldDoubtScope doubt_scope(findings.listener());
     // The accepted records in file order; linked at the end so that the nodes lie in memory
     // in list order, which keeps every later walk of the catalogue quick.
     std::vector<Item*> records;
     int category = 0;
     std::size_t start = 0;
+    std::size_t line_number = 0;
     while (start < content.size()) {
+        ++line_number;
         std::size_t end = content.find('\n', start);
         if (end == std::string::npos) {
             end = content.size();
@@ -108,11 +113,15 @@ int ItemList::load(std::string_view path) {
             const int code = category_of_header(to_lower_1252(line));
             if (code >= 0) {
                 category = code;
+            } else {
+                findings.unknown_header(line_number);
             }
             continue;
         }
         Item* const item = create_item(category);
-        if (item->parse_line(line) == 0) {
+        const int result = item->parse_line(line);
+        findings.parsed(line_number, category, line, result);
+        if (result == 0) {
             records.push_back(item);
         } else {
             item->release();

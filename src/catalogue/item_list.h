@@ -7,6 +7,8 @@
 #include "items/item.h"
 #include "items/sort_mode.h"
 
+class LoadSink;
+
 // A circular singly linked list of shared Item references, reached through its last node,
 // with a read cursor. The catalogue and every filter or search result are ItemLists; each
 // node owns one reference of its item.
@@ -35,8 +37,9 @@ public:
     Item* next();
 
     // Fills the list from an archive file. Returns 0 when the file was read, 1 when it
-    // could not be (missing, a folder, unreadable), leaving the list as it was.
-    int load(std::string_view path);
+    // could not be (missing, a folder, unreadable), leaving the list as it was. A sink, when
+    // given, hears of every line dropped, ignored or read doubtfully.
+    int load(std::string_view path, LoadSink* sink = nullptr);
 
     // New lists of the items that pass every bound above 0: in bound mode 0 the item's
     // value is at least the bound, in mode 1 at most. Bounds, in order: level, strength,

@@ -1,5 +1,6 @@
 #include "data_line.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -91,27 +92,17 @@ std::int64_t decimal_magnitude(std::string_view number) {
     return magnitude;
 }
 
-} // namespace
-
-std::int32_t read_int(std::string_view field) {
-    const Sign sign = skip_blanks_and_sign(field);
-    // Accumulate the magnitude with a ceiling, so that any number of digits is safe.
-    constexpr std::int64_t ceiling = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-    std::int64_t magnitude = 0;
-    for (std::size_t i = sign.next; i < field.size() && is_digit(field[i]); ++i) {
-        magnitude = magnitude * 10 + (field[i] - '0');
-        if (magnitude > ceiling) {
-            magnitude = ceiling;
-        }
-    }
-    const std::int64_t value = sign.negative ? -magnitude : magnitude;
-    if (value > std::numeric_limits<std::int32_t>::max()) {
-        return std::numeric_limits<std::int32_t>::max();
-    }
-    return static_cast<std::int32_t>(value);
+bool only_blanks(std::string_view text) {
+    return std::ranges::all_of(text, is_blank);
 }
 
-double read_double(std::string_view field) {
+struct Decimal {
+    double value = 0.0;
+    bool whole = false; // the text, blanks aside, was a number and nothing else
+};
+
+// whole is told only when asked.
+Decimal read_decimal(std::string_view field, bool tell_whole) {
     const Sign sign = skip_blanks_and_sign(field);
     std::size_t i = sign.next;
     const std::size_t start = i;
@@ -128,7 +119,7 @@ double read_double(std::string_view field) {
         }
     }
     if (digits == 0) {
-        return 0.0;
+        return {};
     }
     // An exponent counts only with at least one digit: "2e" reads as 2.
     if (i < field.size() && (field[i] == 'e' || field[i] == 'E')) {
@@ -152,7 +143,61 @@ double read_double(std::string_view field) {
     } else if (error != std::errc{} || end != number.data() + number.size()) {
         value = 0.0;
     }
-    return sign.negative ? -value : value;
+    return {sign.negative ? -value : value, tell_whole && only_blanks(field.substr(i))};
+}
+
+// The integer reading, with its doubts told only when Tell is set, so that the plain reading
+// pays nothing for them.
+template <bool Tell> std::int32_t read_integer(std::string_view field, NumberDoubts& doubts) {
+    const Sign sign = skip_blanks_and_sign(field);
+    // Accumulate the magnitude with a ceiling, so that any number of digits is safe.
+    constexpr std::int64_t ceiling = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+    std::int64_t magnitude = 0;
+    std::size_t i = sign.next;
+    for (; i < field.size() && is_digit(field[i]); ++i) {
+        magnitude = magnitude * 10 + (field[i] - '0');
+        if (magnitude > ceiling) {
+            magnitude = ceiling;
+            if constexpr (Tell) {
+                doubts.clamped = true;
+            }
+        }
+    }
+    const std::int64_t value = sign.negative ? -magnitude : magnitude;
+    if constexpr (Tell) {
+        doubts.not_a_number = i == sign.next || !only_blanks(field.substr(i));
+        doubts.clamped = doubts.clamped || value > std::numeric_limits<std::int32_t>::max();
+    }
+    if (value > std::numeric_limits<std::int32_t>::max()) {
+        return std::numeric_limits<std::int32_t>::max();
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+} // namespace
+
+std::int32_t read_int(std::string_view field, NumberDoubts& doubts) {
+    return read_integer<true>(field, doubts);
+}
+
+std::int32_t read_int(std::string_view field) {
+    NumberDoubts unasked;
+    return read_integer<false>(field, unasked);
+}
+
+double read_double(std::string_view field) {
+    return read_decimal(field, false).value;
+}
+
+float read_float(std::string_view field) {
+    return narrow_to_float(read_double(field));
+}
+
+float read_float(std::string_view field, NumberDoubts& doubts) {
+    const Decimal decimal = read_decimal(field, true);
+    doubts.not_a_number = !decimal.whole;
+    doubts.clamped = std::abs(decimal.value) > FLT_MAX;
+    return narrow_to_float(decimal.value);
 }
 
 float narrow_to_float(double value) {

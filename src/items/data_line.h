@@ -29,6 +29,20 @@ double read_double(std::string_view field);
 // Narrows to a 32-bit float; values beyond its range become the largest finite float.
 float narrow_to_float(double value);
 
+// What a number field held besides its value: whether its text, blanks aside, was not wholly
+// a number of the field's kind, and whether the value had to be clamped into its range.
+struct NumberDoubts {
+    bool not_a_number = false;
+    bool clamped = false;
+};
+
+// read_int, telling its doubts.
+std::int32_t read_int(std::string_view field, NumberDoubts& doubts);
+// A floating-point field narrowed to 32 bits (read_double, then narrow_to_float).
+float read_float(std::string_view field);
+// read_float, telling its doubts.
+float read_float(std::string_view field, NumberDoubts& doubts);
+
 // Where one field of a category's data line goes; the pointer's type gives the field's kind
 // (integer, floating-point narrowed to 32 bits, or text).
 using FieldTarget = std::variant<std::int32_t*, float*, std::string*>;

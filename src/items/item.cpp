@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "field_doubts.h"
 #include "sort_mode.h"
 #include "template.h"
 
@@ -10,6 +11,59 @@ namespace {
 constexpr std::string_view base_template =
     "%n (%t){ - Livello %lvl}{, For %for}{, Res %res}{, Agi %agi}{, Sag %sag}{, Int %int}"
     "{ - %loc}";
+
+void tell_doubts(FieldDoubtListener& listener, const NumberDoubts& doubts) {
+    if (doubts.not_a_number) {
+        listener.doubt(FieldDoubt::not_a_number);
+    }
+    if (doubts.clamped) {
+        listener.doubt(FieldDoubt::number_clamped);
+    }
+}
+
+// The fields after the "=" into their targets, in order; false when one was empty. The
+// doubts of the number fields go to the listener when Tell is set, and cost nothing
+// otherwise.
+template <bool Tell>
+bool read_field_values(std::string_view rest, std::span<const FieldTarget> fields,
+                       FieldDoubtListener* listener) {
+    std::size_t cursor = 0;
+    std::size_t consumed = 0;
+    bool failed = false;
+    std::string field;
+    for (const FieldTarget& target : fields) {
+        const auto k = static_cast<std::size_t>(next_field(rest.substr(cursor), field));
+        if (k == 0) {
+            failed = true;
+            continue;
+        }
+        NumberDoubts doubts;
+        if (const auto* const integer = std::get_if<std::int32_t*>(&target)) {
+            if constexpr (Tell) {
+                **integer = read_int(field, doubts);
+            } else {
+                **integer = read_int(field);
+            }
+        } else if (const auto* const real = std::get_if<float*>(&target)) {
+            if constexpr (Tell) {
+                **real = read_float(field, doubts);
+            } else {
+                **real = read_float(field);
+            }
+        } else if (unquote(field) > 0) {
+            *std::get<std::string*>(target) = field;
+        }
+        if constexpr (Tell) {
+            tell_doubts(*listener, doubts);
+        }
+        consumed += k + 1;
+        // A missing trailing field reads the last one present again.
+        if (consumed < rest.size()) {
+            cursor += k + 1;
+        }
+    }
+    return !failed;
+}
 
 } // namespace
 
@@ -157,30 +211,10 @@ int Item::read_fields(std::string_view line, std::span<const FieldTarget> fields
     const std::size_t equals = line.find('=');
     const std::string_view rest =
         equals == std::string_view::npos ? std::string_view{} : line.substr(equals + 1);
-    std::size_t cursor = 0;
-    std::size_t consumed = 0;
-    bool failed = false;
-    std::string field;
-    for (const FieldTarget& target : fields) {
-        const auto k = static_cast<std::size_t>(next_field(rest.substr(cursor), field));
-        if (k == 0) {
-            failed = true;
-            continue;
-        }
-        if (const auto* const integer = std::get_if<std::int32_t*>(&target)) {
-            **integer = read_int(field);
-        } else if (const auto* const real = std::get_if<float*>(&target)) {
-            **real = narrow_to_float(read_double(field));
-        } else if (unquote(field) > 0) {
-            *std::get<std::string*>(target) = field;
-        }
-        consumed += k + 1;
-        // A missing trailing field reads the last one present again.
-        if (consumed < rest.size()) {
-            cursor += k + 1;
-        }
-    }
-    return failed ? 1 : 0;
+    FieldDoubtListener* const listener = field_doubt_listener();
+    const bool read = listener != nullptr ? read_field_values<true>(rest, fields, listener)
+                                          : read_field_values<false>(rest, fields, nullptr);
+    return read ? 0 : 1;
 }
 
 bool Item::name_before(const Item& other) const {
