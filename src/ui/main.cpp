@@ -1,6 +1,15 @@
+#include <iostream>
+
+#include "command_line.h"
 #include "database_app.h"
 
 int main(int argc, char** argv) {
+    // Help, version and the checker run before the window's application exists, so they
+    // need no display.
+    const CommandLine command = parse_command_line(std::vector<std::string>(argv, argv + argc));
+    if (const auto status = run_without_window(command, std::cout, std::cerr)) {
+        return *status;
+    }
     DatabaseApp app(argc, argv);
-    return app.run();
+    return app.run(command.file);
 }

@@ -1,0 +1,100 @@
+#include "archive_check.h"
+
+#include <numeric>
+
+#include "item_list.h"
+#include "items/text_1252.h"
+
+namespace {
+
+class CollectingSink final : public LoadSink {
+public:
+    explicit CollectingSink(ArchiveCheck& check) : check_(check) {}
+    void found(std::size_t line_number, LoadFinding finding) override {
+        check_.findings.emplace_back(line_number, finding);
+    }
+
+private:
+    ArchiveCheck& check_;
+};
+
+} // namespace
+
+std::size_t ArchiveCheck::rejected() const {
+    std::size_t count = 0;
+    for (const auto& [line, finding] : findings) {
+        count += is_rejection(finding) ? 1 : 0;
+    }
+    return count;
+}
+
+std::size_t ArchiveCheck::items() const {
+    return std::accumulate(items_per_category.begin(), items_per_category.end(), std::size_t{0});
+}
+
+ArchiveCheck check_archive(std::string_view path) {
+    ArchiveCheck check;
+    CollectingSink sink(check);
+    ItemList list;
+    check.read = list.load(path, &sink) == 0;
+    list.rewind();
+    while (const Item* item = list.next()) {
+        const auto code = static_cast<std::size_t>(item->category());
+        if (code < check.items_per_category.size()) {
+            ++check.items_per_category[code];
+        }
+    }
+    return check;
+}
+
+bool is_rejection(LoadFinding finding) {
+    switch (finding) {
+    case LoadFinding::empty_field:
+    case LoadFinding::no_equals:
+    case LoadFinding::no_name:
+    case LoadFinding::unknown_header:
+        return true;
+    case LoadFinding::no_category:
+    case LoadFinding::not_a_number:
+    case LoadFinding::number_clamped:
+        return false;
+    }
+    return true;
+}
+
+std::string_view finding_text(LoadFinding finding) {
+    switch (finding) {
+    case LoadFinding::empty_field:
+        return "riga scartata: ha un campo vuoto";
+    case LoadFinding::no_equals:
+        return "riga scartata: manca \"=\" dopo il nome";
+    case LoadFinding::no_name:
+        return "riga scartata: manca il nome prima di \"=\"";
+    case LoadFinding::unknown_header:
+        return "intestazione ignorata: non corrisponde a nessuna sezione";
+    case LoadFinding::no_category:
+        return "oggetto senza categoria: la riga precede ogni intestazione riconosciuta";
+    case LoadFinding::not_a_number:
+        return "campo numerico non valido: vale il numero con cui comincia, o 0";
+    case LoadFinding::number_clamped:
+        return "numero fuori dai limiti: ridotto al valore ammesso più vicino";
+    }
+    return "riga non riconosciuta";
+}
+
+void write_check_report(const ArchiveCheck& check, std::string_view name, std::ostream& out) {
+    for (const auto& [line, finding] : check.findings) {
+        out << name << ':' << line << ": " << finding_text(finding) << '\n';
+    }
+    out << name << ": " << check.items() << (check.items() == 1 ? " oggetto" : " oggetti");
+    const char* separator = " (";
+    for (std::size_t code = 0; code < check.items_per_category.size(); ++code) {
+        if (check.items_per_category[code] > 0) {
+            out << separator << utf8_from_1252(category_name(static_cast<int>(code))) << ' '
+                << check.items_per_category[code];
+            separator = ", ";
+        }
+    }
+    out << (check.items() > 0 ? ")" : "") << ", " << check.rejected()
+        << (check.rejected() == 1 ? " riga scartata" : " righe scartate") << '\n';
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <ostream>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "load_findings.h"
+
+// What a load of an archive found, for the people who write archive files: every line it
+// dropped, ignored or read doubtfully, and the items it kept per category. The window's
+// loading is the same; it just does not ask.
+struct ArchiveCheck {
+    // Whether the file could be read at all.
+    bool read = false;
+    std::vector<std::pair<std::size_t, LoadFinding>> findings;
+    // Items kept, by category code 0 to 20.
+    std::array<std::size_t, 21> items_per_category{};
+
+    // Lines that were dropped or ignored, against those only read doubtfully.
+    std::size_t rejected() const;
+    std::size_t items() const;
+};
+
+ArchiveCheck check_archive(std::string_view path);
+
+// Whether the loader drops or ignores a line with this finding, rather than keeping it.
+bool is_rejection(LoadFinding finding);
+
+// The finding in one Italian phrase, UTF-8.
+std::string_view finding_text(LoadFinding finding);
+
+// One line per finding as "NAME:LINE: reason", then one summary line of the items per
+// category, UTF-8; name is how the file is called in the report.
+void write_check_report(const ArchiveCheck& check, std::string_view name, std::ostream& out);

@@ -1,0 +1,127 @@
+// The program's arguments: the checker's report and exit statuses, help, version and bad
+// usage, all run as a separate process on a machine without a display.
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ui/command_line.h"
+
+namespace {
+
+// One line of every kind the checker reports, in order, then a line it keeps as it is.
+const QByteArray doubtful_archive = "Senza Categoria=1\n"
+                                    "[armi]\n"
+                                    "Spada=,1,1,1,\"\",1,2\n"
+                                    "Senza uguale\n"
+                                    "=1,2,3\n"
+                                    "[nessuna]\n"
+                                    "Ascia=\"\",abc,1,1,\"\",1,2\n"
+                                    "Mazza=\"\",99999999999,1,1,\"\",1,2\r\n"
+                                    "Arco=\"\",1,1,1,\"\",1,2\n";
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run run_program(const QStringList& arguments, const QString& directory) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(directory);
+    process.start(QStringLiteral(TORVANE_PROGRAM), arguments);
+    // Bounds a hang only.
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
+        return {};
+    }
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+private slots:
+    void check_reports_each_line_and_a_summary();
+    void statuses_without_a_display_data();
+    void statuses_without_a_display();
+    void toolkit_options_are_left_to_the_window();
+};
+
+void CommandLineTest::check_reports_each_line_and_a_summary() {
+    QTemporaryDir directory;
+    QFile file(directory.filePath(QStringLiteral("dubbi.dat")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(doubtful_archive) > 0);
+    file.close();
+    const Run run =
+        run_program({QStringLiteral("--check"), QStringLiteral("dubbi.dat")}, directory.path());
+    QCOMPARE(run.status, 1);
+    QCOMPARE(
+        run.out.split(QLatin1Char('\n')),
+        (QStringList{"dubbi.dat:1: oggetto senza categoria: la riga precede ogni intestazione "
+                     "riconosciuta",
+                     "dubbi.dat:3: riga scartata: ha un campo vuoto",
+                     "dubbi.dat:4: riga scartata: manca \"=\" dopo il nome",
+                     "dubbi.dat:5: riga scartata: manca il nome prima di \"=\"",
+                     "dubbi.dat:6: intestazione ignorata: non corrisponde a nessuna sezione",
+                     "dubbi.dat:7: campo numerico non valido: vale il numero con cui comincia, o 0",
+                     "dubbi.dat:8: numero fuori dai limiti: ridotto al valore ammesso più vicino",
+                     "dubbi.dat: 4 oggetti (Indefinito 1, Arma 3), 4 righe scartate", ""}));
+}
+
+void CommandLineTest::statuses_without_a_display_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("clean file") << QStringList{"--check", "buono.dat"} << 0
+                                << "buono.dat: 1 oggetto (Arma 1), 0 righe scartate\n"
+                                << "";
+    QTest::newRow("folder") << QStringList{"--check", "."} << 0 << "archive.dat: 1 oggetto"
+                            << "";
+    QTest::newRow("missing file") << QStringList{"--check", "manca.dat"} << 2 << ""
+                                  << "torvane-database: manca.dat: il file non esiste\n";
+    QTest::newRow("check without file") << QStringList{"--check"} << 2 << ""
+                                        << "--check vuole";
+    QTest::newRow("unknown option") << QStringList{"--colore"} << 2 << ""
+                                    << "opzione sconosciuta: --colore";
+    QTest::newRow("two files") << QStringList{"a.dat", "b.dat"} << 2 << ""
+                               << "un solo catalogo";
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "--check FILE"
+                          << "";
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "torvane-database 1.1.1.0\n"
+                             << "";
+}
+
+void CommandLineTest::statuses_without_a_display() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QTemporaryDir directory;
+    for (const char* name : {"buono.dat", "archive.dat"}) {
+        QFile file(directory.filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly) &&
+                file.write("[armi]\nArco=\"\",1,1,1,\"\",1,2\n"));
+    }
+    const Run run = run_program(arguments, directory.path());
+    QCOMPARE(run.status, status);
+    QVERIFY2(out.isEmpty() ? run.out.isEmpty() : run.out.contains(out), qPrintable(run.out));
+    QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err), qPrintable(run.err));
+}
+
+void CommandLineTest::toolkit_options_are_left_to_the_window() {
+    const CommandLine command =
+        parse_command_line({"torvane-database", "-platform", "offscreen", "-reverse", "x.dat"});
+    QCOMPARE(command.action, CommandLine::Action::window);
+    QCOMPARE(command.file, QStringLiteral("x.dat"));
+}
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "test_command_line.moc"
