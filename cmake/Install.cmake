@@ -1,6 +1,7 @@
 # Installation as a Linux desktop program, and the Debian package built from it with CPack.
 #
-#   cmake --install build --prefix /usr      the program, launcher entry, icons and metainfo
+#   cmake --install build --prefix /usr      the program, launcher entry, icons, metainfo and
+#                                            MIME type
 #   cpack -G DEB --config build/CPackConfig.cmake
 #
 # Included at the end of the top-level CMakeLists.txt; without the window there is nothing to
@@ -12,7 +13,7 @@ endif()
 include(GNUInstallDirs)
 find_package(Qt6 REQUIRED COMPONENTS Widgets)
 
-# One name for the launcher entry, the icon and the metainfo, as the freedesktop specs expect.
+# One name for the launcher entry, the icon and the metainfo, as freedesktop.org's conventions ask.
 set(TORVANE_APP_ID org.torvane.Database)
 set(TORVANE_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 
@@ -35,6 +36,11 @@ add_custom_command(
   VERBATIM)
 add_custom_target(torvane-icons ALL DEPENDS ${TORVANE_ICON_FILES})
 
+# The metainfo's release takes the project's version, as the package and the window's title do.
+set(TORVANE_METAINFO ${PROJECT_BINARY_DIR}/packaging/${TORVANE_APP_ID}.metainfo.xml)
+configure_file(${TORVANE_PACKAGING_DIR}/${TORVANE_APP_ID}.metainfo.xml.in ${TORVANE_METAINFO}
+  @ONLY)
+
 # Everything the package holds is in one component, so install rules that other parts of the
 # build may add (libraries, test helpers) never end up in the .deb.
 set(TORVANE_COMPONENT desktop)
@@ -42,8 +48,13 @@ install(TARGETS torvane-database
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${TORVANE_COMPONENT})
 install(FILES ${TORVANE_PACKAGING_DIR}/${TORVANE_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT ${TORVANE_COMPONENT})
-install(FILES ${TORVANE_PACKAGING_DIR}/${TORVANE_APP_ID}.metainfo.xml
+install(FILES ${TORVANE_METAINFO}
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT ${TORVANE_COMPONENT})
+# The MIME type of archive.dat, which the launcher entry's MimeType names. Debian's
+# shared-mime-info rebuilds its database through a trigger on this folder: no scripts needed.
+install(FILES ${TORVANE_PACKAGING_DIR}/${TORVANE_APP_ID}.mime.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${TORVANE_APP_ID}.xml
+  COMPONENT ${TORVANE_COMPONENT})
 install(DIRECTORY ${TORVANE_ICON_DIR}/
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor COMPONENT ${TORVANE_COMPONENT})
 # Debian keeps a package's documents under the package's own name.
@@ -64,9 +75,12 @@ set(CPACK_PACKAGE_CONTACT "The Torvane Database developers <torvane-database@tor
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "browser for the item catalogue of a fantasy role-playing game")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "Torvane Database reads a catalogue of weapons, armour, robes, jewels, bows,\n"
-  "arrows, abilities and spells from archive.dat in the current directory and\n"
-  "shows it in six tabbed lists, with filters on seven statistics, search by\n"
-  "name and three sort orders. The user interface is in Italian.")
+  "arrows, abilities and spells from a text file (archive.dat in the current\n"
+  "directory, or a file named on the command line, opened from the window or\n"
+  "dropped on it) and shows it in six tabbed lists, with filters on seven\n"
+  "statistics, search by name and three sort orders. The user interface is in\n"
+  "Italian. torvane-database --check FILE reports the lines of a catalogue file\n"
+  "that the program rejects or finds suspicious.")
 set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};${PROJECT_NAME};${TORVANE_COMPONENT};/")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

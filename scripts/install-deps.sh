@@ -9,7 +9,7 @@ packages=(
   xvfb xauth fonts-dejavu-core
   locales-all
   clang-tidy clang-format python3
-  dpkg-dev file appstream desktop-file-utils
+  dpkg-dev file appstream desktop-file-utils libxml2-utils shared-mime-info
   clang libclang-rt-14-dev llvm valgrind
 )
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package, unpacks it into a temporary root and checks what it installs:
-# the program, its launcher entry, the icons and the AppStream metainfo; then starts the
-# installed program headless on the sample catalogue.
+# the program, its launcher entry, the icons, the AppStream metainfo and the MIME type; then
+# starts the installed program headless on the sample catalogue.
 #
 # Usage: scripts/test-deb.sh [BUILD_DIR]   (default: build; configured and built as needed)
 set -euo pipefail
@@ -31,6 +31,11 @@ echo "package: $(basename "$deb")"
 
 echo "== package metadata"
 [ "$(dpkg-deb -f "$deb" Package)" = torvane-database ] && pass "package name" || fail "package name"
+# The one version number, kept in CMake, that the package and the metainfo share.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+[ -n "$version" ] && [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] &&
+    pass "package version $version" ||
+    fail "package version $(dpkg-deb -f "$deb" Version), the project's is '$version'"
 depends=$(dpkg-deb -f "$deb" Depends)
 [[ $depends == *libqt6widgets6* ]] && pass "depends on the Qt widgets library" ||
     fail "Depends lacks libqt6widgets6: $depends"
@@ -48,13 +53,19 @@ fi
 desktop=$root/usr/share/applications/$app_id.desktop
 if [ -f "$desktop" ]; then
     pass "launcher entry"
-    grep -qx 'Exec=torvane-database' "$desktop" || fail "launcher does not run torvane-database"
+    grep -qx 'Exec=torvane-database %f' "$desktop" ||
+        fail "launcher does not run torvane-database with a file"
     grep -qx "Icon=$app_id" "$desktop" || fail "launcher does not name the icon $app_id"
-    grep -qx 'Categories=Game;Utility;' "$desktop" || fail "launcher categories"
+    grep -qx 'Categories=Game;RolePlaying;' "$desktop" || fail "launcher categories"
+    grep -qx 'MimeType=application/x-torvane-archive;' "$desktop" || fail "launcher MIME type"
+    # The window's X11 class is the program's name; this ties the window to its launcher.
+    grep -qx 'StartupWMClass=torvane-database' "$desktop" || fail "launcher StartupWMClass"
     grep -q '^Name\[it\]=' "$desktop" || fail "launcher has no Italian name"
-    if command -v desktop-file-validate >/dev/null; then
-        desktop-file-validate --no-hints "$desktop" && pass "launcher entry validates" ||
-            fail "desktop-file-validate"
+    # Hints included: a second main category, for one, is only a hint and shows twice in menus.
+    if validation=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$validation" ]; then
+        pass "launcher entry validates without a remark"
+    else
+        fail "desktop-file-validate: $validation"
     fi
 else
     fail "no usr/share/applications/$app_id.desktop"
@@ -74,6 +85,13 @@ if [ -f "$metainfo" ]; then
     pass "metainfo"
     grep -q '<image>[^<]*docs/screenshot\.png</image>' "$metainfo" ||
         fail "metainfo does not reference docs/screenshot.png"
+    grep -q '<image>[^<]*docs/screenshot-resized\.png</image>' "$metainfo" ||
+        fail "metainfo does not reference docs/screenshot-resized.png"
+    grep -q "<release version=\"$version\"" "$metainfo" ||
+        fail "metainfo's newest release is not $version"
+    grep -q '<project_license>MIT</project_license>' "$metainfo" || fail "metainfo licence"
+    grep -q '<mediatype>application/x-torvane-archive</mediatype>' "$metainfo" ||
+        fail "metainfo does not provide the MIME type"
     # validate-tree also checks that the metainfo's launchable and the icon are installed.
     appstreamcli validate --no-net --strict "$metainfo" && pass "metainfo validates" ||
         fail "appstreamcli validate"
@@ -81,6 +99,27 @@ if [ -f "$metainfo" ]; then
         fail "appstreamcli validate-tree"
 else
     fail "no usr/share/metainfo/$app_id.metainfo.xml"
+fi
+
+mime_xml=$root/usr/share/mime/packages/$app_id.xml
+if [ -f "$mime_xml" ]; then
+    pass "MIME type"
+    xmllint --noout "$mime_xml" && pass "MIME type XML is well-formed" || fail "xmllint $mime_xml"
+    # Built into a copy, as the package's trigger would build it into /usr/share/mime.
+    cp -r "$root/usr/share/mime" "$work/mime"
+    # It reports a file it cannot read yet exits 0: its messages count as failures too.
+    if update-mime-database "$work/mime" >"$work/mime.log" 2>&1 &&
+        ! grep -qiE 'error|warning' "$work/mime.log"; then
+        grep -qx '50:application/x-torvane-archive:archive\.dat' "$work/mime/globs2" &&
+            pass "archive.dat is application/x-torvane-archive" ||
+            fail "globs2 does not map archive.dat: $(cat "$work/mime/globs2")"
+        grep -qx 'application/x-torvane-archive text/plain' "$work/mime/subclasses" ||
+            fail "application/x-torvane-archive is not a kind of text/plain"
+    else
+        fail "update-mime-database: $(cat "$work/mime.log")"
+    fi
+else
+    fail "no usr/share/mime/packages/$app_id.xml"
 fi
 
 echo "== starting the installed program headless"
