@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package, unpacks it into a temporary root and checks what it installs:
-# the program, its launcher entry, the icons, the AppStream metainfo and the MIME type; then
-# starts the installed program headless on the sample catalogue.
+# the program, its launcher entry, the icons, the AppStream metainfo, the MIME type, the manual
+# page, the copyright file and the changelog; runs lintian on it; then starts the installed
+# program headless on the sample catalogue.
 #
 # Usage: scripts/test-deb.sh [BUILD_DIR]   (default: build; configured and built as needed)
 set -euo pipefail
@@ -22,7 +23,7 @@ pass() { echo "ok: $*"; }
 
 echo "== building the package in $build"
 cmake -S . -B "$build" -G Ninja >/dev/null
-cmake --build "$build" --target torvane-database torvane-icons
+cmake --build "$build" --target torvane-database torvane-icons torvane-debian-docs
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null
 debs=("$work"/package/*.deb)
 [ -f "${debs[0]}" ] || { echo "FAIL: cpack made no .deb" >&2; exit 1; }
@@ -31,7 +32,7 @@ echo "package: $(basename "$deb")"
 
 echo "== package metadata"
 [ "$(dpkg-deb -f "$deb" Package)" = torvane-database ] && pass "package name" || fail "package name"
-# The one version number, kept in CMake, that the package and the metainfo share.
+# The one version number, kept in CMake, that the package, the metainfo and the changelog share.
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 [ -n "$version" ] && [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] &&
     pass "package version $version" ||
@@ -121,6 +122,67 @@ if [ -f "$mime_xml" ]; then
 else
     fail "no usr/share/mime/packages/$app_id.xml"
 fi
+
+# Compressed with gzip -9n: no file name or time stamp in the header, so the bytes are reproducible.
+reproducible_gzip() {
+    [ "$(od -An -tx1 -N8 "$1" | tr -d ' ')" = 1f8b080000000000 ] && gzip -t "$1"
+}
+
+man_page=$root/usr/share/man/man1/torvane-database.1.gz
+if [ -f "$man_page" ] && reproducible_gzip "$man_page"; then
+    pass "manual page"
+    if page=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$man_page" \
+        2>"$work/man.log") && [ ! -s "$work/man.log" ]; then
+        for heading in NAME SYNOPSIS DESCRIPTION OPTIONS 'EXIT STATUS' FILES; do
+            grep -qx "$heading" <<<"$page" || fail "manual page has no $heading section"
+        done
+        grep -q -- '--check FILE' <<<"$page" || fail "manual page does not describe --check"
+        pass "manual page renders without warnings"
+    else
+        fail "man --warnings: $(cat "$work/man.log")"
+    fi
+else
+    fail "no gzip -9n usr/share/man/man1/torvane-database.1.gz"
+fi
+
+doc=$root/usr/share/doc/torvane-database
+copyright=$doc/copyright
+if [ -f "$copyright" ]; then
+    pass "copyright file"
+    head -n1 "$copyright" |
+        grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+        fail "copyright file is not in the machine-readable format"
+    holder=$(sed -n 's/^Copyright (c) //p' LICENSE)
+    grep -qx "Copyright: $holder" "$copyright" || fail "copyright file does not name '$holder'"
+    # The licence text, indented and with " ." for blank lines, must be LICENSE's word for word.
+    awk 'on { sub(/^ /, ""); sub(/^\.$/, ""); print } prev == "" && /^License: Expat$/ { on = 1 }
+         { prev = $0 }' "$copyright" >"$work/license"
+    sed '1,/^Copyright (c) /d' LICENSE | sed '1{/^$/d}' | diff -u - "$work/license" &&
+        pass "copyright file carries LICENSE" ||
+        fail "copyright file's licence text differs from LICENSE"
+else
+    fail "no usr/share/doc/torvane-database/copyright"
+fi
+
+changelog=$doc/changelog.gz
+if [ -f "$changelog" ] && reproducible_gzip "$changelog"; then
+    pass "changelog"
+    gzip -dc "$changelog" >"$work/changelog"
+    newest=$(dpkg-parsechangelog -l "$work/changelog" -S Version)
+    [ "$newest" = "$version" ] && pass "changelog's newest entry is $version" ||
+        fail "changelog's newest entry is $newest, the package $version"
+else
+    fail "no gzip -9n usr/share/doc/torvane-database/changelog.gz"
+fi
+
+echo "== lintian"
+# Errors and warnings fail; info tags are shown. Lintian's note about running as root is noise.
+if lintian --fail-on error,warning --display-info "$deb" >"$work/lintian.log" 2>&1; then
+    pass "lintian: no errors or warnings"
+else
+    fail "lintian reports errors or warnings"
+fi
+grep -v '^running with root privileges' "$work/lintian.log" || true
 
 echo "== starting the installed program headless"
 run=$work/run
