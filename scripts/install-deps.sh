@@ -10,6 +10,7 @@ packages=(
   locales-all
   clang-tidy clang-format python3
   dpkg-dev file appstream desktop-file-utils
+  lintian libxml2-utils shared-mime-info man-db groff-base
   clang libclang-rt-14-dev llvm valgrind
 )
 
