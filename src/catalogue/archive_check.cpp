@@ -73,7 +73,7 @@ std::string_view finding_text(LoadFinding finding) {
     case LoadFinding::unknown_header:
         return "intestazione ignorata: non corrisponde a nessuna sezione";
     case LoadFinding::no_category:
-        return "oggetto senza categoria: la riga precede ogni intestazione riconosciuta";
+        return "oggetto senza categoria: precede ogni intestazione riconosciuta";
     case LoadFinding::not_a_number:
         return "campo numerico non valido: vale il numero con cui comincia, o 0";
     case LoadFinding::number_clamped:

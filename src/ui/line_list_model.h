@@ -44,7 +44,7 @@ struct LineBatch {
     const std::string& text(std::size_t row) const;
     Key key(std::size_t row) const;
     // The first row with the key, or -1.
-    int find(const Key& key) const;
+    int find(const Key& wanted) const;
 };
 
 // Windows-1252 lines for a list view, converted to Unicode only for the rows asked for.

@@ -64,8 +64,7 @@ void CommandLineTest::check_reports_each_line_and_a_summary() {
     QCOMPARE(run.status, 1);
     QCOMPARE(
         run.out.split(QLatin1Char('\n')),
-        (QStringList{"dubbi.dat:1: oggetto senza categoria: la riga precede ogni intestazione "
-                     "riconosciuta",
+        (QStringList{"dubbi.dat:1: oggetto senza categoria: precede ogni intestazione riconosciuta",
                      "dubbi.dat:3: riga scartata: ha un campo vuoto",
                      "dubbi.dat:4: riga scartata: manca \"=\" dopo il nome",
                      "dubbi.dat:5: riga scartata: manca il nome prima di \"=\"",

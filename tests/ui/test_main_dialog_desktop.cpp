@@ -152,7 +152,7 @@ void DesktopTest::page_keys_work_from_anywhere() {
         {"search_edit", Qt::Key_Tab, Qt::ControlModifier, 0},
     };
     for (const Press& press : presses) {
-        QWidget* focus = harness.child<QWidget>(press.focus);
+        auto* focus = harness.child<QWidget>(press.focus);
         focus->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(focus, press.key, press.modifiers);
         QCOMPARE(tabs->currentIndex(), press.page);
