@@ -19,9 +19,9 @@ LineListView::LineListView(QWidget* parent) : QListView(parent), model_(new Line
     });
 }
 
-void LineListView::replace(LineBatch&& batch) {
+void LineListView::replace(PageLines&& lines) {
     refilling_ = true;
-    model_->replace(std::move(batch));
+    model_->replace(std::move(lines));
     refilling_ = false;
 }
 

@@ -13,14 +13,14 @@ class LineListView : public QListView {
 public:
     explicit LineListView(QWidget* parent = nullptr);
 
-    // Empties the list and shows the batch's lines, unsorted, in one step.
-    void replace(LineBatch&& batch);
+    // Empties the list and shows the lines, unsorted, in one step.
+    void replace(PageLines&& lines);
 
     int line_count() const { return model_->count(); }
     // Row of the selected line, or -1 when none is selected.
     int current_selection() const;
     bool line_text(int row, std::string& text) const;
-    const LineBatch& lines() const { return model_->batch(); }
+    const PageLines& lines() const { return model_->lines(); }
     // Selects the row as the user would, but without telling anyone; -1 selects nothing.
     void select_quietly(int row);
 

@@ -8,6 +8,7 @@
 #include <QDialog>
 
 #include "catalogue/catalogue_view.h"
+#include "items/category_table.h"
 #include "form_exchange.h"
 #include "stretch_layout.h"
 
@@ -58,7 +59,7 @@ struct DialogForm {
 class MainDialog : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int page_count = 6;
+    static constexpr int page_count = ::page_count;
     static constexpr int stat_row_count = 7;
 
     explicit MainDialog(CatalogueFile& catalogue, QWidget* parent = nullptr);
@@ -180,6 +181,3 @@ private:
     QPushButton* exit_button_ = nullptr;
     QPushButton* ok_button_ = nullptr;
 };
-
-// Page of the lists on which items of the category code stand.
-int page_of_category(int code);

@@ -76,7 +76,7 @@ void MainDialog::show_replaced_catalogue(std::unique_ptr<ItemList> old) {
         typed.emplace_back(edit, edit->text());
     }
     // Each list's selection, by what it shows, while the old records are still there.
-    std::array<std::optional<LineBatch::Key>, page_count> selected;
+    std::array<std::optional<PageLines::Key>, page_count> selected;
     for (std::size_t page = 0; page < lists_.size(); ++page) {
         const int row = lists_[page]->current_selection();
         if (row >= 0) {

@@ -4,6 +4,7 @@
 #include <QTabBar>
 
 #include "catalogue/busy_indicator.h"
+#include "catalogue/page_lines.h"
 #include "line_list_view.h"
 #include "main_dialog.h"
 #include "message_box.h"
@@ -11,34 +12,17 @@
 
 namespace {
 
-const std::array<const char*, MainDialog::page_count> double_click_captions = {
-    "Tabella delle Armi",  "Tabella delle Armature", "Tabella dei Gioielli",
-    "Tabella degli Archi", "Tabella delle Abilità",  "Tabella degli Incantesimi"};
-
-std::string header_line(int code) {
-    return "[Oggetti di tipo " + category_name(code) + "]";
+// The caption of a page's message box: that of the categories it lists.
+QString page_caption(int page) {
+    for (const CategoryInfo& info : category_table) {
+        if (info.page == page) {
+            return decode_1252(info.page_caption);
+        }
+    }
+    return {};
 }
 
 } // namespace
-
-int page_of_category(int code) {
-    if (code >= 2 && code <= 13) {
-        return 1;
-    }
-    if (code == 14 || code == 15) {
-        return 3;
-    }
-    if (code >= 16 && code <= 18) {
-        return 2;
-    }
-    if (code == 19) {
-        return 4;
-    }
-    if (code == 20) {
-        return 5;
-    }
-    return 0;
-}
 
 int MainDialog::show_page(int page) {
     for (int i = 0; i < page_count; ++i) {
@@ -53,29 +37,13 @@ void MainDialog::on_tab_change() {
 
 void MainDialog::fill_lists(ItemList& list) {
     const BusyScope busy;
-    list.rewind();
     // The lines are gathered first and each list is emptied and refilled in one step, so a
     // view of a million items costs one model reset per list.
-    std::array<LineBatch, page_count> batches;
-    ItemCategory running_code = 0;
-    int page = 0;
-    const std::int32_t total = list.count();
-    for (std::int32_t taken = 0; taken < total; ++taken) {
-        const Item* item = list.next();
-        if (item == nullptr) {
-            break;
-        }
-        if (item->category() != running_code) {
-            running_code = item->category();
-            page = page_of_category(running_code);
-            batches[static_cast<std::size_t>(page)].append_header(header_line(running_code));
-        }
-        batches[static_cast<std::size_t>(page)].append_item(*item);
-    }
+    std::array<PageLines, page_count> pages = group_into_pages(list);
     for (std::size_t i = 0; i < lists_.size(); ++i) {
-        lists_[i]->replace(std::move(batches[i]));
+        lists_[i]->replace(std::move(pages[i]));
     }
-    form_.found_text = "Oggetti Trovati: " + std::to_string(total);
+    form_.found_text = "Oggetti Trovati: " + std::to_string(list.count());
     update_data(false);
 }
 
@@ -90,8 +58,7 @@ void MainDialog::on_list_select(int page) {
 
 void MainDialog::on_list_double_click(int page) {
     const LineListView* list = lists_[static_cast<std::size_t>(page)];
-    const QString caption =
-        QString::fromUtf8(double_click_captions[static_cast<std::size_t>(page)]);
+    const QString caption = page_caption(page);
     std::string text;
     const int row = list->current_selection();
     if (row < 0 || !list->line_text(row, text)) {
