@@ -179,5 +179,4 @@ private:
     QLabel* loaded_label_ = nullptr;
     QLabel* found_label_ = nullptr;
     QPushButton* exit_button_ = nullptr;
-    QPushButton* ok_button_ = nullptr;
 };

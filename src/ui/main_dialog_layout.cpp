@@ -261,10 +261,6 @@ void MainDialog::create_header() {
 
     exit_button_ = place(new QPushButton(QStringLiteral("Esci"), this), 335, 259, 50, 14,
                          "exit_button", StretchLayout::Stretch::corner);
-    ok_button_ = place(new QPushButton(QStringLiteral("OK"), this), 335, 239, 50, 14, "ok_button",
-                       StretchLayout::Stretch::corner);
-    ok_button_->setEnabled(false);
-    ok_button_->hide();
     // The template's default push button; the first focus moves the default to Fi&ltra.
     search_button_->setDefault(true);
 }

@@ -164,12 +164,6 @@ void StartupTest::layout_has_the_captions_and_the_designed_size() {
     QVERIFY(!harness.child<QLabel>("caption_label")->text().isEmpty());
     QVERIFY(!harness.child<QLabel>("banner")->pixmap().isNull());
 
-    // The OK button is there but can never be pressed.
-    auto* ok = harness.child<QPushButton>("ok_button");
-    QVERIFY(ok != nullptr);
-    QVERIFY(!ok->isVisible());
-    QVERIFY(!ok->isEnabled());
-
     // The lists lie inside the tab pane, the spin controls beside their boxes.
     const QRect list = harness.list("weapons_list")->geometry();
     QVERIFY(harness.child<QWidget>("tab_frame")->geometry().contains(list));
