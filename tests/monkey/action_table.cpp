@@ -14,7 +14,8 @@ const std::vector<MonkeyAction>& monkey_actions() {
         {"double-click a line", 4, double_click_line},
         {"hover over a line", 3, hover_line},
         // The keyboard.
-        {"type into a box", 14, type_into_box},
+        {"type into a box", 10, type_into_box},
+        {"type and press Enter", 8, type_and_press_enter},
         {"paste into a box", 3, paste_into_box},
         {"erase a box", 4, erase_box},
         {"press Enter", 6, press_enter},

@@ -63,6 +63,19 @@ void type_into_box(ActionTarget& target) {
     target.type(target.keyboard_receiver(), text);
 }
 
+void type_and_press_enter(ActionTarget& target) {
+    // What a user does most: a word in the search box or a bound in a stat box, then Enter.
+    QLineEdit* box = click_into_box(target);
+    if (box == nullptr) {
+        return;
+    }
+    target.press(target.keyboard_receiver(), Qt::Key_A, Qt::ControlModifier);
+    const QString text = text_for(target, box);
+    target.note(ActionTarget::quoted(text) + " Enter");
+    target.type(target.keyboard_receiver(), text);
+    target.press(target.keyboard_receiver(), Qt::Key_Return);
+}
+
 void paste_into_box(ActionTarget& target) {
     QLineEdit* box = click_into_box(target);
     if (box == nullptr) {

@@ -14,6 +14,7 @@ void hover_line(ActionTarget& target);
 
 // With the keyboard (keyboard_actions.cpp).
 void type_into_box(ActionTarget& target);
+void type_and_press_enter(ActionTarget& target);
 void paste_into_box(ActionTarget& target);
 void erase_box(ActionTarget& target);
 void press_enter(ActionTarget& target);

@@ -23,6 +23,15 @@ namespace {
 
 const Monkey* running_monkey = nullptr;
 
+// The headless platform says so each time a window asks it to raise or resize itself, which
+// the monkey's sessions do hundreds of times a minute: keep the report readable.
+void drop_platform_chatter(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message) {
+    if (!message.startsWith(QStringLiteral("This plugin does not support"))) {
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    }
+}
+
 bool parse_settings(const QStringList& arguments, MonkeySettings& settings) {
     for (qsizetype i = 1; i + 1 < arguments.size(); i += 2) {
         const QString& name = arguments[i];
@@ -50,6 +59,7 @@ bool parse_settings(const QStringList& arguments, MonkeySettings& settings) {
 
 int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    qInstallMessageHandler(drop_platform_chatter);
     DatabaseApp app(argc, argv);
     MonkeySettings settings;
     settings.source_dir = QStringLiteral(TORVANE_SOURCE_DIR);
