@@ -33,6 +33,16 @@ QPoint line_point(ActionTarget& target, QListView* list) {
     return list->visualRect(list->model()->index(row, 0)).center();
 }
 
+// The list on show, and in point a place on it to act on; nullptr when no list shows.
+QListView* aim_at_line(ActionTarget& target, QPoint& point) {
+    QListView* list = target.current_list();
+    if (list != nullptr) {
+        target.note(ActionTarget::describe(list));
+        point = line_point(target, list);
+    }
+    return list;
+}
+
 } // namespace
 
 void click_any_control(ActionTarget& target) {
@@ -66,31 +76,22 @@ void click_tab(ActionTarget& target) {
 }
 
 void select_line(ActionTarget& target) {
-    QListView* list = target.current_list();
-    if (list == nullptr) {
-        return;
+    QPoint point;
+    if (QListView* list = aim_at_line(target, point)) {
+        target.click(list->viewport(), point);
     }
-    target.note(ActionTarget::describe(list));
-    const QPoint point = line_point(target, list);
-    target.click(list->viewport(), point);
 }
 
 void double_click_line(ActionTarget& target) {
-    QListView* list = target.current_list();
-    if (list == nullptr) {
-        return;
+    QPoint point;
+    if (QListView* list = aim_at_line(target, point)) {
+        target.double_click(list->viewport(), point);
     }
-    target.note(ActionTarget::describe(list));
-    const QPoint point = line_point(target, list);
-    target.double_click(list->viewport(), point);
 }
 
 void hover_line(ActionTarget& target) {
-    QListView* list = target.current_list();
-    if (list == nullptr) {
-        return;
+    QPoint point;
+    if (QListView* list = aim_at_line(target, point)) {
+        target.hover(list->viewport(), point);
     }
-    target.note(ActionTarget::describe(list));
-    const QPoint point = line_point(target, list);
-    target.hover(list->viewport(), point);
 }
