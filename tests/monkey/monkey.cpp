@@ -51,7 +51,11 @@ int Monkey::run() {
     // plays the actions must not change what they do.
     QApplication::setKeyboardInputInterval(-1);
     start_ = std::chrono::steady_clock::now();
-    while (!failed_ && !out_of_actions() && write_archive()) {
+    while (!failed_ && !out_of_actions()) {
+        if (!write_archive()) {
+            fail("archive.dat could not be written in " + directory_.path().toStdString());
+            break;
+        }
         ++sessions_;
         watchdog_.arm();
         catalogue.clear();

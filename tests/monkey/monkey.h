@@ -47,6 +47,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Writes the next session's archive.dat, or removes it for a session without one.
     bool write_archive();
     void begin_session();
     void schedule_step();
