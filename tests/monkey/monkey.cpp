@@ -58,6 +58,7 @@ int Monkey::run() {
         }
         ++sessions_;
         watchdog_.arm();
+        // Each session starts as the program does, on an empty catalogue.
         catalogue.clear();
         QTimer::singleShot(0, this, &Monkey::begin_session);
         app_.run();
@@ -97,7 +98,7 @@ void Monkey::begin_session() {
         return;
     }
     dialog_->installEventFilter(this);
-    invariants_ = std::make_unique<WindowInvariants>(*dialog_);
+    invariants_ = std::make_unique<WindowInvariants>(*dialog_, QStringLiteral("archive.dat"));
     session_actions_left_ = random_.between(20, 400);
     if (const std::string broken = invariants_->after_action(); !broken.empty()) {
         fail("at start-up: " + broken);

@@ -5,8 +5,8 @@
 #include <QListView>
 #include <QTabBar>
 
+#include "catalogue/item_list.h"
 #include "modal_answerer.h"
-#include "ui/database_app.h"
 #include "ui/main_dialog.h"
 #include "ui/text_1252_codec.h"
 
@@ -41,28 +41,32 @@ std::string text(const QString& string) {
 
 } // namespace
 
-WindowInvariants::WindowInvariants(MainDialog& dialog)
+WindowInvariants::WindowInvariants(MainDialog& dialog, const QString& archive_path)
     : dialog_(dialog), tabs_(dialog.findChild<QTabBar*>(QStringLiteral("tab_control"))),
       loaded_label_(dialog.findChild<QLabel*>(QStringLiteral("loaded_label"))),
       found_label_(dialog.findChild<QLabel*>(QStringLiteral("found_label"))),
-      description_label_(dialog.findChild<QLabel*>(QStringLiteral("description_label"))),
-      loaded_count_(catalogue.count()) {
+      description_label_(dialog.findChild<QLabel*>(QStringLiteral("description_label"))) {
     for (std::size_t page = 0; page < lists_.size(); ++page) {
         lists_[page] = dialog.findChild<QListView*>(QString::fromLatin1(list_names[page]));
         QObject::connect(lists_[page]->model(), &QAbstractItemModel::modelReset, &dialog,
                          [this] { refilled_ = true; });
     }
-    loaded_text_ = QStringLiteral("Oggetti Caricati: %1").arg(loaded_count_);
     for (int code = 1; code <= highest_code; ++code) {
         header_codes_.insert(decode_1252("[Oggetti di tipo " + category_name(code) + "]"), code);
     }
-    catalogue.rewind();
+    // The items the window may show: the archive it opened, read once more by the loader
+    // into a list of the monkey's own.
+    ItemList loaded;
+    loaded.load(archive_path.toStdString());
+    loaded_count_ = loaded.count();
+    loaded_text_ = QStringLiteral("Oggetti Caricati: %1").arg(loaded_count_);
+    loaded.rewind();
     for (std::int32_t i = 0; i < loaded_count_; ++i) {
-        const Item* item = catalogue.next();
-        categories_of_line_[decode_1252(item->cached_description())] |= 1U << item->category();
+        const Item* item = loaded.next();
+        categories_of_line_[decode_1252(item->description())] |= 1U << item->category();
     }
-    // The window opens with an empty description.
-    expected_description_.clear();
+    // From the description the window opens with, it follows the user's selection only.
+    expected_description_ = description_label_->text();
 }
 
 WindowInvariants::Selection WindowInvariants::selection_of(int page) const {

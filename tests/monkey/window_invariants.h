@@ -20,8 +20,9 @@ class WindowInvariants {
 public:
     static constexpr int page_count = 6;
 
-    // Learns the catalogue the window has loaded: which categories each item line may show.
-    explicit WindowInvariants(MainDialog& dialog);
+    // Learns the catalogue the window has opened from the archive: which categories each
+    // item line may show.
+    WindowInvariants(MainDialog& dialog, const QString& archive_path);
 
     // Takes note of the selections before an action.
     void before_action();
@@ -48,7 +49,7 @@ private:
     QLabel* found_label_;
     QLabel* description_label_;
     QString loaded_text_;
-    int loaded_count_;
+    int loaded_count_ = 0;
     // Each item line's text, with a bit per category (1 << code) of the items that show it.
     QHash<QString, std::uint32_t> categories_of_line_;
     QHash<QString, int> header_codes_;
