@@ -12,12 +12,14 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
-echo "== unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+echo "== unit and window tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DTORVANE_SANITIZE=address,undefined -DTORVANE_BUILD_BENCH=OFF -DTORVANE_BUILD_UI=OFF
+  -DTORVANE_SANITIZE=address,undefined -DTORVANE_BUILD_BENCH=OFF -DTORVANE_BUILD_UI=ON
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  LSAN_OPTIONS=suppressions=$PWD/scripts/sanitizers/lsan.supp:print_suppressions=0 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
+MONKEY_BUILD_DIR=build-asan scripts/monkey.sh 60 1
 
 echo "== static checks: clang-format and clang-tidy"
 scripts/lint.sh build

@@ -8,6 +8,7 @@
 
 #include <QAbstractItemModel>
 #include <QCheckBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -25,15 +26,9 @@ namespace {
 
 bool session_failed = false;
 
-// Runs the action once, after the delay, from the event loop that is running then.
-void after(int milliseconds, const std::function<void()>& action) {
-    auto* timer = new QTimer(QApplication::instance()); // the application owns it
-    timer->setSingleShot(true);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
-        timer->deleteLater();
-        action();
-    });
-    timer->start(milliseconds);
+// Runs the action once, from the event loop that is running then.
+void soon(const std::function<void()>& action) {
+    QTimer::singleShot(0, QApplication::instance(), action);
 }
 
 template <typename Widget> Widget* control(MainDialog& dialog, const char* name) {
@@ -50,18 +45,34 @@ QString label_text(MainDialog& dialog, const char* name) {
     return label != nullptr ? label->text() : QString();
 }
 
-// Answers the message box that the action opens with OK.
-void answering_message_box(const std::function<void()>& action) {
-    bool answered = false;
-    after(100, [&answered] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            box->accept();
-            answered = true;
+// Answers each message box with OK as soon as it shows, from inside its own event loop:
+// no delay to guess, however busy the machine.
+class MessageBoxAnswerer : public QObject {
+public:
+    MessageBoxAnswerer() { QApplication::instance()->installEventFilter(this); }
+    int answered() const { return answered_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (box != nullptr && event->type() == QEvent::Show) {
+            ++answered_;
+            QMetaObject::invokeMethod(box, &QDialog::accept, Qt::QueuedConnection);
         }
-    });
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    int answered_ = 0;
+};
+
+// Runs the action, which must open exactly one message box.
+void answering_message_box(const std::function<void()>& action) {
+    const MessageBoxAnswerer answerer;
     action();
-    if (!answered) {
-        std::fprintf(stderr, "window_session: no message box to answer\n");
+    if (answerer.answered() != 1) {
+        std::fprintf(stderr, "window_session: %d message boxes instead of one\n",
+                     answerer.answered());
         session_failed = true;
     }
 }
@@ -122,22 +133,17 @@ void play_session(MainDialog& dialog) {
     }
 }
 
-// Waits for the window that the program's start-up opens, then plays the session in it.
-void play_when_shown(int attempts_left) {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* dialog = qobject_cast<MainDialog*>(widget);
-        if (dialog != nullptr && dialog->isVisible()) {
-            play_session(*dialog);
-            return;
-        }
-    }
-    if (attempts_left == 0) {
-        std::fprintf(stderr, "window_session: the window never opened\n");
+// Plays the session in the window that the program's start-up opened: the first event the
+// loop handles comes after the window has initialised and shown itself.
+void play_in_shown_window() {
+    auto* dialog = qobject_cast<MainDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr || !dialog->isVisible()) {
+        std::fprintf(stderr, "window_session: the window is not open\n");
         session_failed = true;
         QApplication::exit(1);
         return;
     }
-    after(100, [attempts_left] { play_when_shown(attempts_left - 1); });
+    play_session(*dialog);
 }
 
 } // namespace
@@ -145,7 +151,7 @@ void play_when_shown(int attempts_left) {
 int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     DatabaseApp app(argc, argv);
-    after(0, [] { play_when_shown(600); });
+    soon(play_in_shown_window);
     const int result = app.run();
     return session_failed ? 2 : result;
 }

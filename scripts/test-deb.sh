@@ -190,7 +190,7 @@ mkdir -p "$run"
 cp "$source_dir/examples/archive.dat" "$run/archive.dat"
 export QT_QPA_PLATFORM=offscreen
 # The window's screenshot hook saves a picture once the window is up, then closes it.
-if (cd "$run" && TORVANE_SCREENSHOT="$run/window.png" timeout 60 "$binary") &&
+if (cd "$run" && TORVANE_SCREENSHOT="$run/window.png" timeout 300 "$binary") &&
     file "$run/window.png" | grep -q 'PNG image data'; then
     pass "the window came up and drew itself ($(file -b "$run/window.png" | cut -d, -f2))"
 else

@@ -49,7 +49,7 @@ DialogHarness::DialogHarness(const QByteArray* archive) : previous_directory_(QD
     catalogue_ = std::make_unique<CatalogueFile>();
     dialog_ = std::make_unique<MainDialog>(*catalogue_);
     dialog_->show();
-    ready_ = QTest::qWaitForWindowActive(dialog_.get());
+    ready_ = QTest::qWaitForWindowActive(dialog_.get(), hang_timeout_ms);
 }
 
 DialogHarness::~DialogHarness() {

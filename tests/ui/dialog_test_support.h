@@ -12,6 +12,11 @@
 #include "ui/catalogue_file.h"
 #include "ui/main_dialog.h"
 
+// How long a wait for the window system may take before the test counts it as hung. Every
+// wait returns as soon as its condition holds, so only a hang ever waits this long; a busy
+// machine can take far longer than Qt's default of five seconds to activate a window.
+constexpr int hang_timeout_ms = 120'000;
+
 // A small catalogue with a record on every page, Windows-1252 bytes included:
 // one undefined record, three weapons, two shields, one armour, one bow, two rings, one
 // ability and one spell, twelve records in all.

@@ -98,7 +98,8 @@ void FormTest::a_box_without_an_integer_stops_the_read() {
     // The box has the window's focus, which it gets back as the prompt closes.
     QCOMPARE(harness.dialog().focusWidget(), harness.child<QWidget>("level_max_edit"));
     harness.dialog().activateWindow();
-    QTRY_COMPARE(QApplication::focusWidget(), harness.child<QWidget>("level_max_edit"));
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), harness.child<QWidget>("level_max_edit"),
+                              hang_timeout_ms);
 
     // The filter still ran with the values read (strength at most 7), and the write at the
     // end of the fill put the old values back in the later boxes.
@@ -133,7 +134,8 @@ void FormTest::a_search_with_a_bad_box_reuses_the_last_query() {
     // The box has the window's focus, which it gets back as the prompt closes.
     QCOMPARE(harness.dialog().focusWidget(), harness.child<QWidget>("wisdom_min_edit"));
     harness.dialog().activateWindow();
-    QTRY_COMPARE(QApplication::focusWidget(), harness.child<QWidget>("wisdom_min_edit"));
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(),
+                              harness.child<QWidget>("wisdom_min_edit"), hang_timeout_ms);
 }
 
 void FormTest::keypad_one_shows_the_second_page() {
@@ -178,7 +180,7 @@ void FormTest::mnemonics_and_escape() {
     QCOMPARE(QApplication::focusWidget(), harness.child<QWidget>("level_min_edit"));
     QVERIFY(harness.child<QPushButton>("filter_button")->isDefault());
     QTest::keyClick(&dialog, Qt::Key_Q, Qt::AltModifier);
-    QTRY_COMPARE(dialog.sort_mode(), sort_by_requirement);
+    QTRY_COMPARE_WITH_TIMEOUT(dialog.sort_mode(), sort_by_requirement, hang_timeout_ms);
     // The description frame holds no tab stop: its mnemonic moves on to the next one, the
     // tab control, and Enter filters from there.
     QTest::keyClick(&dialog, Qt::Key_D, Qt::AltModifier);
