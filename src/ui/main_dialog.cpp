@@ -172,6 +172,9 @@ void MainDialog::on_init_dialog() {
     show_query(ViewQuery{});
     update_title();
     watcher_->watch(catalogue_.path());
+    if (read) {
+        emit catalogue_read();
+    }
     // The first tab stop takes the focus, which makes Fi&ltra the default button.
     rows_[0].min_edit->setFocus(Qt::TabFocusReason);
 }

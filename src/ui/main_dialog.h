@@ -98,6 +98,12 @@ public:
     bool reload_catalogue();
     // Asks for a file to open.
     void on_open();
+    // The catalogue file shown, or looked for.
+    const QString& catalogue_path() const;
+
+signals:
+    // A catalogue file was read and its items are shown: at start-up, or in place of others.
+    void catalogue_read();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -62,7 +62,12 @@ bool MainDialog::open_catalogue(const QString& path) {
     show_replaced_catalogue(std::move(old));
     watcher_->watch(catalogue_.path());
     update_title();
+    emit catalogue_read();
     return true;
+}
+
+const QString& MainDialog::catalogue_path() const {
+    return catalogue_.path();
 }
 
 bool MainDialog::reload_catalogue() {

@@ -27,9 +27,12 @@ const std::vector<MonkeyAction>& monkey_actions() {
         // The window.
         {"resize the window", 2, resize_window},
         {"close the window", 1, close_window},
-        // The catalogue: opening another one (Ctrl+O and its file dialog), dropping a file on
-        // the window, reloading (F5) and starting on a catalogue given to the window go here
-        // once the window offers them, each as one more row.
+        // The catalogue; a session may also start on a file named on the command line.
+        {"open a file with Ctrl+O", 2, open_with_dialog},
+        {"drop a file on the window", 2, drop_file},
+        {"press F5", 2, press_reload},
+        {"save a new version of the shown file", 2, save_shown_file},
+        {"remove the shown file", 1, remove_shown_file},
     };
     return actions;
 }

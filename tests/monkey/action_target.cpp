@@ -7,8 +7,9 @@
 
 #include "action_log.h"
 
-ActionTarget::ActionTarget(QDialog& dialog, MonkeyRandom& random, ActionLog& log)
-    : dialog_(dialog), random_(random), log_(log) {
+ActionTarget::ActionTarget(QDialog& dialog, MonkeyRandom& random, ActionLog& log,
+                           const SessionFiles& files)
+    : dialog_(dialog), random_(random), log_(log), files_(files) {
 }
 
 void ActionTarget::note(const std::string& detail) {

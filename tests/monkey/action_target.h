@@ -12,17 +12,22 @@
 
 class ActionLog;
 class QListView;
+class SessionFiles;
 
 // What an action works on: the window, the run's chance, and the log that notes what the
 // action does. Its helpers act as the user does, through the mouse and the keyboard.
 class ActionTarget {
 public:
-    ActionTarget(QDialog& dialog, MonkeyRandom& random, ActionLog& log);
+    ActionTarget(QDialog& dialog, MonkeyRandom& random, ActionLog& log, const SessionFiles& files);
 
     QDialog& dialog() { return dialog_; }
     MonkeyRandom& random() { return random_; }
+    const SessionFiles& files() const { return files_; }
     // Adds a detail to the log line of this action.
     void note(const std::string& detail);
+    // The action saw the window fail, for a reason its note gives.
+    void fail_action() { failed_ = true; }
+    bool failed() const { return failed_; }
 
     // The window's visible, enabled widgets of the type, in creation order.
     template <typename Widget> QList<Widget*> controls() const {
@@ -61,4 +66,6 @@ private:
     QDialog& dialog_;
     MonkeyRandom& random_;
     ActionLog& log_;
+    const SessionFiles& files_;
+    bool failed_ = false;
 };

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 #include "action_table.h"
@@ -35,7 +36,7 @@ bool button_held() {
 
 Monkey::Monkey(DatabaseApp& app, const MonkeySettings& settings)
     : app_(app), settings_(settings), random_(settings.seed), archives_(settings.source_dir),
-      log_(settings.seed), watchdog_(log_, hang_limit) {
+      files_(directory_.path(), archives_), log_(settings.seed), watchdog_(log_, hang_limit) {
 }
 
 Monkey::~Monkey() = default;
@@ -52,20 +53,23 @@ int Monkey::run() {
     QApplication::setKeyboardInputInterval(-1);
     start_ = std::chrono::steady_clock::now();
     while (!failed_ && !out_of_actions()) {
-        if (!write_archive()) {
-            fail("archive.dat could not be written in " + directory_.path().toStdString());
+        if (!write_archive() || !files_.write(random_)) {
+            fail("the archives could not be written in " + directory_.path().toStdString());
             break;
         }
         ++sessions_;
         watchdog_.arm();
-        // Each session starts as the program does, on an empty catalogue.
-        catalogue.clear();
+        // Most sessions start as the program does without an argument; some on a file named
+        // on the command line, which may not exist.
+        const QString named = random_.percent(20) ? files_.pick(random_, false) : QString();
+        if (!named.isEmpty()) {
+            log_.add_note("started on " + ActionTarget::quoted(QFileInfo(named).fileName()));
+        }
         QTimer::singleShot(0, this, &Monkey::begin_session);
-        app_.run();
+        app_.run(named);
         invariants_.reset();
     }
     watchdog_.disarm();
-    catalogue.clear();
     QDir::setCurrent(previous_directory);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
@@ -90,15 +94,20 @@ bool Monkey::write_archive() {
 }
 
 void Monkey::begin_session() {
-    // The program's start-up has opened its window modally and runs its loop now.
-    dialog_ = qobject_cast<MainDialog*>(QApplication::activeModalWidget());
+    // The program's start-up opens its window and runs its loop; a message box about a named
+    // file comes first, and the window once it is answered.
+    dialog_ = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* main = qobject_cast<MainDialog*>(window); main != nullptr && main->isVisible()) {
+            dialog_ = main;
+        }
+    }
     if (dialog_ == nullptr) {
-        fail("the window did not open");
-        QApplication::closeAllWindows();
+        QTimer::singleShot(button_poll_ms, this, &Monkey::begin_session);
         return;
     }
     dialog_->installEventFilter(this);
-    invariants_ = std::make_unique<WindowInvariants>(*dialog_, QStringLiteral("archive.dat"));
+    invariants_ = std::make_unique<WindowInvariants>(*dialog_);
     session_actions_left_ = random_.between(20, 400);
     if (const std::string broken = invariants_->after_action(); !broken.empty()) {
         fail("at start-up: " + broken);
@@ -143,7 +152,7 @@ void Monkey::step() {
     watchdog_.arm();
     // A message box that a timer opened runs its own loop, which may get here first: the
     // window is the user's again once the answer has closed it.
-    if (QApplication::activeModalWidget() != dialog_) {
+    if (QApplication::activeModalWidget() != nullptr) {
         QTimer::singleShot(button_poll_ms, this, &Monkey::step);
         return;
     }
@@ -156,13 +165,13 @@ void Monkey::step() {
     log_.add_action(action.name);
     --session_actions_left_;
     invariants_->before_action();
-    ActionTarget target(*dialog_, random_, log_);
+    ActionTarget target(*dialog_, random_, log_, files_);
     action.run(target);
     // A popup left open would take the next keys, and its timers the next clicks.
     for (int popups = 0; popups < 8 && QApplication::activePopupWidget() != nullptr; ++popups) {
         answer_popup(target);
     }
-    std::string broken = invariants_->after_action();
+    std::string broken = target.failed() ? "the action failed" : invariants_->after_action();
     if (broken.empty() && answerer_.most_open_at_once() > 1) {
         broken = std::to_string(answerer_.most_open_at_once()) + " message boxes open at once";
     }

@@ -15,6 +15,7 @@
 #include "modal_answerer.h"
 #include "monkey_random.h"
 #include "random_archive.h"
+#include "session_files.h"
 
 class DatabaseApp;
 class MainDialog;
@@ -59,10 +60,11 @@ private:
     MonkeySettings settings_;
     MonkeyRandom random_;
     RandomArchive archives_;
+    QTemporaryDir directory_;
+    SessionFiles files_;
     ActionLog log_;
     HangWatchdog watchdog_;
     ModalAnswerer answerer_;
-    QTemporaryDir directory_;
     QPointer<MainDialog> dialog_;
     std::unique_ptr<WindowInvariants> invariants_;
     std::chrono::steady_clock::time_point start_;

@@ -24,6 +24,13 @@ void press_keypad_one(ActionTarget& target);
 void press_navigation_key(ActionTarget& target);
 void press_key_in_list(ActionTarget& target);
 
+// On the catalogue file (catalogue_actions.cpp).
+void open_with_dialog(ActionTarget& target);
+void drop_file(ActionTarget& target);
+void press_reload(ActionTarget& target);
+void save_shown_file(ActionTarget& target);
+void remove_shown_file(ActionTarget& target);
+
 // On the window as a whole (window_actions.cpp).
 void resize_window(ActionTarget& target);
 void close_window(ActionTarget& target);

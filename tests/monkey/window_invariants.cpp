@@ -1,6 +1,7 @@
 #include "window_invariants.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QListView>
 #include <QTabBar>
@@ -41,7 +42,7 @@ std::string text(const QString& string) {
 
 } // namespace
 
-WindowInvariants::WindowInvariants(MainDialog& dialog, const QString& archive_path)
+WindowInvariants::WindowInvariants(MainDialog& dialog)
     : dialog_(dialog), tabs_(dialog.findChild<QTabBar*>(QStringLiteral("tab_control"))),
       loaded_label_(dialog.findChild<QLabel*>(QStringLiteral("loaded_label"))),
       found_label_(dialog.findChild<QLabel*>(QStringLiteral("found_label"))),
@@ -54,19 +55,28 @@ WindowInvariants::WindowInvariants(MainDialog& dialog, const QString& archive_pa
     for (int code = 1; code <= highest_code; ++code) {
         header_codes_.insert(decode_1252("[Oggetti di tipo " + category_name(code) + "]"), code);
     }
-    // The items the window may show: the archive it opened, read once more by the loader
-    // into a list of the monkey's own.
+    learn(dialog.catalogue_path());
+    QObject::connect(&dialog, &MainDialog::catalogue_read, &dialog, [this] {
+        learn(dialog_.catalogue_path());
+        replaced_ = true;
+    });
+    // From the description the window opens with, it follows the user's selection only.
+    expected_description_ = description_label_->text();
+}
+
+void WindowInvariants::learn(const QString& archive_path) {
+    // The items the window may show: the file it read, read once more by the loader into a
+    // list of the monkey's own.
     ItemList loaded;
-    loaded.load(archive_path.toStdString());
+    loaded.load(QFile::encodeName(archive_path).toStdString());
     loaded_count_ = loaded.count();
     loaded_text_ = QStringLiteral("Oggetti Caricati: %1").arg(loaded_count_);
+    categories_of_line_.clear();
     loaded.rewind();
     for (std::int32_t i = 0; i < loaded_count_; ++i) {
         const Item* item = loaded.next();
         categories_of_line_[decode_1252(item->description())] |= 1U << item->category();
     }
-    // From the description the window opens with, it follows the user's selection only.
-    expected_description_ = description_label_->text();
 }
 
 WindowInvariants::Selection WindowInvariants::selection_of(int page) const {
@@ -83,6 +93,7 @@ void WindowInvariants::before_action() {
         selections_[static_cast<std::size_t>(page)] = selection_of(page);
     }
     refilled_ = false;
+    replaced_ = false;
 }
 
 std::string WindowInvariants::after_action() {
@@ -155,9 +166,19 @@ std::string WindowInvariants::check_counters(int item_lines) const {
 }
 
 std::string WindowInvariants::check_description() {
-    // The description follows the user's selection only; a refill clears the selections
-    // and leaves it as it was.
-    for (int page = 0; page < page_count; ++page) {
+    // A file read in place of the shown one keeps the selected items; the description shows
+    // the shown page's line again, as the new file has it, and drops the start-up hint.
+    if (replaced_) {
+        const Selection shown = selection_of(tabs_->currentIndex());
+        if (shown.row >= 0) {
+            expected_description_ = shown.text;
+        } else if (expected_description_.startsWith(QStringLiteral("Nessun catalogo letto"))) {
+            expected_description_.clear();
+        }
+    }
+    // Otherwise the description follows the user's selection only; a refill clears the
+    // selections and leaves it as it was.
+    for (int page = 0; !replaced_ && page < page_count; ++page) {
         const Selection now = selection_of(page);
         if (now == selections_[static_cast<std::size_t>(page)]) {
             continue;

@@ -20,9 +20,9 @@ class WindowInvariants {
 public:
     static constexpr int page_count = 6;
 
-    // Learns the catalogue the window has opened from the archive: which categories each
-    // item line may show.
-    WindowInvariants(MainDialog& dialog, const QString& archive_path);
+    // Learns the catalogue the window has opened from its file, and again each time the
+    // window reads one: which categories each item line may show.
+    explicit WindowInvariants(MainDialog& dialog);
 
     // Takes note of the selections before an action.
     void before_action();
@@ -36,6 +36,7 @@ private:
         bool operator==(const Selection& other) const = default;
     };
 
+    void learn(const QString& archive_path);
     Selection selection_of(int page) const;
     std::string check_page(int page, int& item_lines) const;
     std::string check_counters(int item_lines) const;
@@ -55,5 +56,7 @@ private:
     QHash<QString, int> header_codes_;
     std::array<Selection, page_count> selections_{};
     bool refilled_ = false;
+    // The window read a catalogue file during the action.
+    bool replaced_ = false;
     QString expected_description_;
 };
