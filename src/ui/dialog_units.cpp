@@ -4,7 +4,7 @@
 
 namespace {
 
-// Rounded a * b / c, as the dialog manager scales its units.
+// a * b / c, rounded to the nearest.
 int scale(int a, int b, int c) {
     const long long product = static_cast<long long>(a) * b;
     return static_cast<int>((product + c / 2) / c);

@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QRect>
 
-// Converts dialog-template units to pixels the way the classic dialog manager does: a
+// Converts dialog units, in which the window is designed, to pixels for its font: a
 // horizontal unit is a quarter of the font's average character width, a vertical unit an
 // eighth of its height, so the whole layout scales with the font.
 class DialogUnits {

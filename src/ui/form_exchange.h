@@ -13,7 +13,7 @@ class QLineEdit;
 class QWidget;
 
 // The integer in a number box: blanks around it allowed, an optional sign, digits and
-// nothing else. Values beyond the 32-bit range saturate, as the classic conversion does.
+// nothing else. Values beyond the 32-bit range saturate to its ends.
 std::optional<std::int32_t> parse_form_int(const QString& text);
 
 // Exchanges a window's whole form between its controls and its members in one step, in the

@@ -1,4 +1,4 @@
-// Builds the window's controls at their template positions, in template order, which is
+// Builds the window's controls at their designed places, in the designed order, which is
 // also the keyboard tab order.
 #include <QCheckBox>
 #include <QEvent>
@@ -261,6 +261,6 @@ void MainDialog::create_header() {
 
     exit_button_ = place(new QPushButton(QStringLiteral("Esci"), this), 335, 259, 50, 14,
                          "exit_button", StretchLayout::Stretch::corner);
-    // The template's default push button; the first focus moves the default to Fi&ltra.
+    // The designed default push button; the first focus moves the default to Fi&ltra.
     search_button_->setDefault(true);
 }
