@@ -1,6 +1,7 @@
 #include "session_files.h"
 
 #include <array>
+#include <utility>
 
 #include <QDir>
 #include <QFile>
@@ -22,8 +23,8 @@ bool write_file(const QString& path, const QByteArray& content) {
 
 } // namespace
 
-SessionFiles::SessionFiles(const QString& directory, const RandomArchive& archives)
-    : directory_(directory), archives_(archives) {
+SessionFiles::SessionFiles(QString directory, const RandomArchive& archives)
+    : directory_(std::move(directory)), archives_(archives) {
 }
 
 bool SessionFiles::write(MonkeyRandom& random) const {

@@ -11,7 +11,7 @@ class RandomArchive;
 // user opens them by the file dialog, by dropping them, or names them on the command line.
 class SessionFiles {
 public:
-    SessionFiles(const QString& directory, const RandomArchive& archives);
+    SessionFiles(QString directory, const RandomArchive& archives);
 
     // Writes the files afresh; false when one could not be written.
     bool write(MonkeyRandom& random) const;
