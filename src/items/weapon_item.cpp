@@ -12,7 +12,7 @@ std::string WeaponItem::description() const {
 }
 
 std::string WeaponItem::render(std::string_view templ) const {
-    return fill_damage_placeholders(Item::render(templ), min_damage_, max_damage_, bonus_);
+    return fill_damage_placeholders(Item::render(templ), min_damage_, max_damage_, bonus_.view());
 }
 
 int WeaponItem::parse_line(std::string_view line) {
@@ -29,6 +29,16 @@ bool WeaponItem::sorts_before(const Item& other) const {
     }
     return damage_sorts_before(*this, average_damage(min_damage_, max_damage_), other,
                                other_average);
+}
+
+bool WeaponItem::order_value(SortMode mode, std::uint32_t& value) const {
+    if (!exact_order_value<WeaponItem>(mode, value)) {
+        return false;
+    }
+    if (mode == sort_by_efficacy) {
+        value = int_order_bits(average_damage(min_damage_, max_damage_));
+    }
+    return true;
 }
 
 float WeaponItem::compute_efficacy() const {

@@ -1,0 +1,86 @@
+#include "sort_keys.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "items/record_arena.h"
+#include "name_ranking.h"
+#include "radix_sort.h"
+
+namespace {
+
+// The records lie anywhere in memory (the list is in another order than their load), so each
+// is fetched some places ahead of its turn: its first three cache lines hold every field an
+// ordering reads.
+void prefetch_record_ahead(Item* const* at, Item* const* end) {
+    constexpr std::ptrdiff_t ahead = 12;
+    if (end - at > ahead) {
+        const auto* const bytes = reinterpret_cast<const char*>(at[ahead]);
+        __builtin_prefetch(bytes);
+        __builtin_prefetch(bytes + 64);
+        __builtin_prefetch(bytes + 128);
+    }
+}
+
+void rank_here(std::span<Item* const> items, LargeVector<SortKey>& keys) {
+    LargeVector<std::string_view> names;
+    names.reserve(items.size());
+    for (const Item* item : items) {
+        names.push_back(item->name_view());
+    }
+    const LargeVector<std::uint32_t> ranks = rank_names(names);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        keys[i].name_rank = ranks[i];
+    }
+}
+
+} // namespace
+
+bool make_sort_keys(std::span<Item* const> items, SortMode mode, LargeVector<SortKey>& keys) {
+    keys.clear();
+    if (items.empty()) {
+        return true;
+    }
+    keys.resize(items.size());
+    // The ranks of the names stand only when every record was ranked with the others.
+    const RecordArena* const first_arena = items.front()->arena();
+    const std::uint64_t ranking = first_arena != nullptr ? first_arena->ranking() : 0;
+    bool ranked = ranking != 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        prefetch_record_ahead(items.data() + i, items.data() + items.size());
+        const Item& item = *items[i];
+        std::uint32_t value = 0;
+        if (!item.order_value(mode, value)) {
+            keys.clear();
+            return false;
+        }
+        keys[i] = {std::uint64_t{int_order_bits(item.category())} << 32 | value, item.name_rank(),
+                   static_cast<std::uint32_t>(i)};
+        ranked = ranked && item.name_rank() != 0 &&
+                 (item.arena() == first_arena ||
+                  (item.arena() != nullptr && item.arena()->ranking() == ranking));
+    }
+    if (!ranked) {
+        rank_here(items, keys);
+    }
+    return true;
+}
+
+void sort_keys(LargeVector<SortKey>& keys) {
+    if (std::is_sorted(keys.begin(), keys.end(), key_before)) {
+        return;
+    }
+    // No key before the one after it: the list is in reverse order (what every filter of a
+    // sorted list gives), and turning it round sorts it.
+    if (std::adjacent_find(keys.begin(), keys.end(), key_before) == keys.end()) {
+        std::reverse(keys.begin(), keys.end());
+        return;
+    }
+    LargeVector<SortKey> scratch(keys.size());
+    // Digits from the least significant: the rank's four bytes, then the head's eight.
+    radix_sort<12>(std::span<SortKey>(keys), std::span<SortKey>(scratch),
+                   [](const SortKey& key, std::size_t d) {
+                       return d < 4 ? (key.name_rank >> (8 * d)) & 0xFFU
+                                    : (key.head >> (8 * (d - 4))) & 0xFFU;
+                   });
+}
