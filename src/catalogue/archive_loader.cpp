@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <thread>
 
 #include "archive_file.h"
@@ -39,12 +40,7 @@ void rank_loaded_names(const LargeVector<Item*>& records, RecordArena& first, Re
     if (records.empty()) {
         return;
     }
-    LargeVector<std::string_view> names;
-    names.reserve(records.size());
-    for (const Item* record : records) {
-        names.push_back(record->name_view());
-    }
-    const LargeVector<std::uint32_t> ranks = rank_names(names);
+    const LargeVector<std::uint32_t> ranks = rank_names(records);
     for (std::size_t i = 0; i < records.size(); ++i) {
         records[i]->set_name_rank(ranks[i]);
     }
@@ -70,15 +66,19 @@ int ItemList::load(std::string_view path, LoadSink* sink) {
     // fills them, each record from then on.
     const ArenaHold first_arena(RecordArena::create());
     const ArenaHold second_arena(RecordArena::create());
-    const std::size_t split = second_half_start(text, sink);
+    std::size_t split = second_half_start(text, sink);
     LargeVector<Item*> second_records;
     std::jthread second_half;
     if (split < text.size()) {
-        second_half = std::jthread([&] {
-            LineFindings quiet(nullptr);
-            second_records = parse_archive_text(text.substr(split), category_at(text, split), 0,
-                                                *second_arena, quiet);
-        });
+        try {
+            second_half = std::jthread([&] {
+                LineFindings quiet(nullptr);
+                second_records = parse_archive_text(text.substr(split), category_at(text, split), 0,
+                                                    *second_arena, quiet);
+            });
+        } catch (const std::system_error&) {
+            split = text.size(); // no thread to be had: one piece after all
+        }
     }
     LargeVector<Item*> records;
     {

@@ -148,6 +148,15 @@ LargeVector<std::uint32_t> rank_names(std::span<const std::string_view> names) {
     return NameRanker(names).run();
 }
 
+LargeVector<std::uint32_t> rank_names(std::span<Item* const> records) {
+    LargeVector<std::string_view> names;
+    names.reserve(records.size());
+    for (const Item* record : records) {
+        names.push_back(record->name_view());
+    }
+    return rank_names(names);
+}
+
 std::uint64_t new_ranking_id() {
     static std::atomic<std::uint64_t> last{0};
     return ++last;

@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "items/item.h"
 #include "items/large_memory.h"
 
 // Dense ranks of names in byte order (unsigned bytes, a name before every longer name that
@@ -16,6 +17,8 @@
 // tells it from the others. No name is compared whole, and no input sorts worse than
 // n log n comparisons (or eight radix passes) per round.
 LargeVector<std::uint32_t> rank_names(std::span<const std::string_view> names);
+// The ranks of the records' names.
+LargeVector<std::uint32_t> rank_names(std::span<Item* const> records);
 
 // A number no ranking made before has, to tell apart the rankings of separate loads.
 std::uint64_t new_ranking_id();

@@ -23,12 +23,7 @@ void prefetch_record_ahead(Item* const* at, Item* const* end) {
 }
 
 void rank_here(std::span<Item* const> items, LargeVector<SortKey>& keys) {
-    LargeVector<std::string_view> names;
-    names.reserve(items.size());
-    for (const Item* item : items) {
-        names.push_back(item->name_view());
-    }
-    const LargeVector<std::uint32_t> ranks = rank_names(names);
+    const LargeVector<std::uint32_t> ranks = rank_names(items);
     for (std::size_t i = 0; i < keys.size(); ++i) {
         keys[i].name_rank = ranks[i];
     }

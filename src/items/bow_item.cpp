@@ -34,9 +34,7 @@ bool BowItem::order_value(SortMode mode, std::uint32_t& value) const {
     if (!exact_order_value<BowItem>(mode, value)) {
         return false;
     }
-    if (mode == sort_by_efficacy) {
-        value = int_order_bits(average_damage(min_damage_, max_damage_));
-    }
+    damage_order_value(mode, min_damage_, max_damage_, value);
     return true;
 }
 

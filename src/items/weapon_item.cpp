@@ -35,9 +35,7 @@ bool WeaponItem::order_value(SortMode mode, std::uint32_t& value) const {
     if (!exact_order_value<WeaponItem>(mode, value)) {
         return false;
     }
-    if (mode == sort_by_efficacy) {
-        value = int_order_bits(average_damage(min_damage_, max_damage_));
-    }
+    damage_order_value(mode, min_damage_, max_damage_, value);
     return true;
 }
 
@@ -47,6 +45,13 @@ float WeaponItem::compute_efficacy() const {
 
 std::int64_t WeaponItem::compute_requirement() const {
     return non_negative(strength_) + non_negative(wisdom_) + non_negative(intelligence_);
+}
+
+void damage_order_value(SortMode mode, std::int32_t min_damage, std::int32_t max_damage,
+                        std::uint32_t& value) {
+    if (mode == sort_by_efficacy) {
+        value = int_order_bits(average_damage(min_damage, max_damage));
+    }
 }
 
 std::int32_t average_damage(std::int32_t min_damage, std::int32_t max_damage) {

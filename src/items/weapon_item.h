@@ -38,6 +38,11 @@ private:
 bool damage_sorts_before(const Item& self, std::int32_t self_average, const Item& other,
                          std::int32_t other_average);
 
+// order_value of weapons and bows under mode, after the base value: the average damage under
+// the efficacy sort.
+void damage_order_value(SortMode mode, std::int32_t min_damage, std::int32_t max_damage,
+                        std::uint32_t& value);
+
 // (min + max) / 2, truncated toward zero, without overflow.
 std::int32_t average_damage(std::int32_t min_damage, std::int32_t max_damage);
 
