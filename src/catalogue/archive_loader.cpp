@@ -10,7 +10,6 @@
 #include "items/field_doubts.h"
 #include "items/record_arena.h"
 #include "line_findings.h"
-#include "name_ranking.h"
 
 namespace {
 
@@ -33,20 +32,6 @@ std::size_t second_half_start(std::string_view text, const LoadSink* sink) {
     }
     const std::size_t feed = text.find('\n', text.size() / 2);
     return feed == std::string_view::npos ? text.size() : feed + 1;
-}
-
-// Ranks the names of a load's records, so that every sort of them by name reads ranks.
-void rank_loaded_names(const LargeVector<Item*>& records, RecordArena& first, RecordArena& second) {
-    if (records.empty()) {
-        return;
-    }
-    const LargeVector<std::uint32_t> ranks = rank_names(records);
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        records[i]->set_name_rank(ranks[i]);
-    }
-    const std::uint64_t ranking = new_ranking_id();
-    first.set_ranking(ranking);
-    second.set_ranking(ranking);
 }
 
 } // namespace
@@ -92,7 +77,6 @@ int ItemList::load(std::string_view path, LoadSink* sink) {
     records.insert(records.end(), second_records.begin(), second_records.end());
     first_arena->close();
     second_arena->close();
-    rank_loaded_names(records, *first_arena, *second_arena);
     // As if each record had been pushed in front in file order: the last one comes first.
     std::for_each(records.rbegin(), records.rend(), [this](Item* record) { push_back(record); });
     return 0;

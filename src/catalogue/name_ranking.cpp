@@ -157,7 +157,11 @@ LargeVector<std::uint32_t> rank_names(std::span<Item* const> records) {
     return rank_names(names);
 }
 
-std::uint64_t new_ranking_id() {
-    static std::atomic<std::uint64_t> last{0};
-    return ++last;
+std::uint32_t new_ranking_id() {
+    static std::atomic<std::uint32_t> last{0};
+    std::uint32_t id = ++last;
+    while (id == 0) {
+        id = ++last;
+    }
+    return id;
 }

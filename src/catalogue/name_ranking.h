@@ -20,5 +20,6 @@ LargeVector<std::uint32_t> rank_names(std::span<const std::string_view> names);
 // The ranks of the records' names.
 LargeVector<std::uint32_t> rank_names(std::span<Item* const> records);
 
-// A number no ranking made before has, to tell apart the rankings of separate loads.
-std::uint64_t new_ranking_id();
+// A number, never 0, that no ranking before has had, to tell rankings apart (it comes round
+// again only after 2^32 - 1 rankings).
+std::uint32_t new_ranking_id();

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string_view>
 
-#include "items/record_arena.h"
 #include "name_ranking.h"
 #include "radix_sort.h"
 
@@ -22,9 +21,13 @@ void prefetch_record_ahead(Item* const* at, Item* const* end) {
     }
 }
 
+// Ranks the names of the items and keeps the ranks in the records, so that a later sort of
+// these records, or of some of them, reads them again.
 void rank_here(std::span<Item* const> items, LargeVector<SortKey>& keys) {
     const LargeVector<std::uint32_t> ranks = rank_names(items);
+    const std::uint32_t ranking = new_ranking_id();
     for (std::size_t i = 0; i < keys.size(); ++i) {
+        items[i]->set_name_rank(ranking, ranks[i]);
         keys[i].name_rank = ranks[i];
     }
 }
@@ -38,8 +41,7 @@ bool make_sort_keys(std::span<Item* const> items, SortMode mode, LargeVector<Sor
     }
     keys.resize(items.size());
     // The ranks of the names stand only when every record was ranked with the others.
-    const RecordArena* const first_arena = items.front()->arena();
-    const std::uint64_t ranking = first_arena != nullptr ? first_arena->ranking() : 0;
+    const std::uint32_t ranking = items.front()->name_ranking();
     bool ranked = ranking != 0;
     for (std::size_t i = 0; i < items.size(); ++i) {
         prefetch_record_ahead(items.data() + i, items.data() + items.size());
@@ -51,9 +53,7 @@ bool make_sort_keys(std::span<Item* const> items, SortMode mode, LargeVector<Sor
         }
         keys[i] = {std::uint64_t{int_order_bits(item.category())} << 32 | value, item.name_rank(),
                    static_cast<std::uint32_t>(i)};
-        ranked = ranked && item.name_rank() != 0 &&
-                 (item.arena() == first_arena ||
-                  (item.arena() != nullptr && item.arena()->ranking() == ranking));
+        ranked = ranked && item.name_ranking() == ranking;
     }
     if (!ranked) {
         rank_here(items, keys);

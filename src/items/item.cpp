@@ -184,7 +184,7 @@ void Item::release() {
 
 int Item::set_name(std::string_view name) {
     name_.assign(name);
-    name_rank_ = 0;
+    set_name_rank(0, 0);
     return 0;
 }
 
@@ -197,7 +197,7 @@ int Item::read_name(std::string_view line) {
     const std::size_t n = std::min(line.find('='), line.size());
     if (n > 0) {
         store_text(name_, line.substr(0, n));
-        name_rank_ = 0;
+        set_name_rank(0, 0);
     }
     return static_cast<int>(std::min<std::size_t>(n, std::numeric_limits<int>::max()));
 }
@@ -207,24 +207,27 @@ void Item::store_text(RecordText& text, std::string_view value) {
 }
 
 const std::string& Item::cached_description() const {
-    if (!description_cache_) {
+    if (description_cache_.empty()) {
         description();
     }
-    return *description_cache_;
+    return description_cache_;
 }
 
 std::string Item::describe(std::string_view templ) const {
-    if (!description_cache_) {
-        description_cache_ = std::make_unique<std::string>(render(templ));
+    if (description_cache_.empty()) {
+        description_cache_ = render(templ);
     }
-    return *description_cache_;
+    return description_cache_;
 }
 
 int Item::read_fields(std::string_view line, std::span<const FieldTarget> fields) {
-    if (read_name(line) <= 0) {
+    const int name_length = read_name(line);
+    if (name_length <= 0) {
         return 2;
     }
-    const std::size_t equals = line.find('=');
+    // The "=" stands right after the name (read_name's count stops short of it only for a
+    // name beyond the int range).
+    const std::size_t equals = line.find('=', static_cast<std::size_t>(name_length));
     const std::string_view rest =
         equals == std::string_view::npos ? std::string_view{} : line.substr(equals + 1);
     FieldDoubtListener* const listener = field_doubt_listener();

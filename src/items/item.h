@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -74,12 +73,15 @@ public:
     // The name without a copy, for sorting and searching.
     std::string_view name_view() const { return name_.view(); }
 
-    // The place of the name among the names of the records of one load, in byte order, equal
-    // names sharing one; 0 when not ranked (see name_ranking.h). A new name clears it.
+    // The place of the name among the names of the records ranked together, in byte order,
+    // equal names sharing one (see name_ranking.h), and which ranking that was (0 for none).
+    // Ranks of one ranking order their names; a new name clears them.
     std::uint32_t name_rank() const { return name_rank_; }
-    void set_name_rank(std::uint32_t rank) { name_rank_ = rank; }
-    // The arena the record lives in, nullptr for a record of its own.
-    const RecordArena* arena() const { return arena_; }
+    std::uint32_t name_ranking() const { return name_ranking_; }
+    void set_name_rank(std::uint32_t ranking, std::uint32_t rank) const {
+        name_ranking_ = ranking;
+        name_rank_ = rank;
+    }
 
     // The description held in the cache, rendered on first use. The list models read it
     // on every repaint, so it is handed out by reference.
@@ -116,9 +118,9 @@ protected:
 
     mutable float efficacy_cache_ = -1.0F;
     mutable std::int32_t requirement_cache_ = -1;
-    mutable std::unique_ptr<std::string> description_cache_;
+    mutable std::string description_cache_;
     ItemCategory category_ = 0;
-    std::uint32_t name_rank_ = 0;
+    mutable std::uint32_t name_rank_ = 0;
     RecordText name_;
     RecordText location_;
     std::int32_t level_ = 0;
@@ -132,6 +134,7 @@ private:
     friend Item* create_item(int code, RecordArena& arena);
 
     std::int32_t ref_count_ = 1;
+    mutable std::uint32_t name_ranking_ = 0;
     RecordArena* arena_ = nullptr;
 };
 

@@ -28,7 +28,7 @@ protected:
     std::int64_t compute_requirement() const override;
 
 private:
-    std::int32_t attack_ = 0;
     RecordText bonus_;
     float armour_class_ = 0.0F;
+    std::int32_t attack_ = 0;
 };

@@ -42,11 +42,6 @@ public:
     bool open() const { return open_; }
     void close() { open_ = false; }
 
-    // The name ranking the records of this arena belong to (0 for none): records of one
-    // ranking can be ordered by name by their ranks alone.
-    std::uint64_t ranking() const { return ranking_; }
-    void set_ranking(std::uint64_t ranking) { ranking_ = ranking; }
-
 private:
     RecordArena() = default;
     ~RecordArena() = default;
@@ -56,6 +51,5 @@ private:
     std::vector<LargeBlock> blocks_;
     std::size_t used_ = 0; // bytes of the last block in use
     std::int64_t ref_count_ = 1;
-    std::uint64_t ranking_ = 0;
     bool open_ = true;
 };

@@ -1,6 +1,6 @@
 // The sort by keys against the records' own ordering: name ranks in byte order, and whole
-// sorts of catalogues with many ties, loaded (names ranked by the load), made one by one
-// (names ranked by the sort) and mixed from two loads.
+// sorts of catalogues with many ties, loaded or made record by record, sorted again with the
+// ranks of the sort before, filtered, and mixed from two loads ranked apart.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -150,14 +150,17 @@ TEST(KeyedSort, MatchesTheRecordsOrderingWithManyTies) {
     for (const DataLine& line : lines) {
         made.push_front(make_parsed(line.code, line.text));
     }
-    // A list from two loads, whose name ranks cannot be compared with one another.
+    // A list from two loads, sorted once apart, whose name ranks do not go together.
     ItemList mixed;
     ASSERT_EQ(mixed.load(other.path()), 0);
+    mixed.sort(sort_by_name);
+    loaded.sort(sort_by_name);
     for (Item* item : items_of(loaded)) {
         mixed.push_front(item->retain());
     }
+    const auto some = loaded.filter_min(0, 1, 0, 0, 0, 0, 0);
     for (const SortMode mode : {sort_by_efficacy, sort_by_requirement, sort_by_name}) {
-        for (ItemList* list : {&loaded, &made, &mixed}) {
+        for (ItemList* list : {&loaded, &made, &mixed, some.get()}) {
             expect_sorted_as_records_order(*list, mode);
         }
     }

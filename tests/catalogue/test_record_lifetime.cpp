@@ -73,7 +73,8 @@ TEST(RecordLifetime, RenamedAndOwnRecordsSortByTheirNamesBesideLoadedOnes) {
     const TempArchive archive(sample);
     ItemList list;
     ASSERT_EQ(list.load(archive.path()), 0);
-    // A loaded record renamed is no longer ranked with its load.
+    // A record renamed after a sort is no longer ranked with the others.
+    list.sort(sort_by_efficacy);
     list.rewind();
     list.next();
     list.next()->set_name("Zzz"); // was "Ascia", a weapon
