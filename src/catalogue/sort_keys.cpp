@@ -3,21 +3,18 @@
 #include <algorithm>
 #include <string_view>
 
+#include "item_list_walk.h"
 #include "name_ranking.h"
 #include "radix_sort.h"
 
 namespace {
 
 // The records lie anywhere in memory (the list is in another order than their load), so each
-// is fetched some places ahead of its turn: its first three cache lines hold every field an
-// ordering reads.
+// is fetched some places ahead of its turn.
 void prefetch_record_ahead(Item* const* at, Item* const* end) {
     constexpr std::ptrdiff_t ahead = 12;
     if (end - at > ahead) {
-        const auto* const bytes = reinterpret_cast<const char*>(at[ahead]);
-        __builtin_prefetch(bytes);
-        __builtin_prefetch(bytes + 64);
-        __builtin_prefetch(bytes + 128);
+        item_list_walk::prefetch_record(at[ahead]);
     }
 }
 
