@@ -9,22 +9,10 @@ namespace {
 
 constexpr std::size_t block_size = std::size_t{2} << 20;
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool checked_heap = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool checked_heap = true;
-#else
-constexpr bool checked_heap = false;
-#endif
-#else
-constexpr bool checked_heap = false;
-#endif
-
 } // namespace
 
 void* NodePool::take() {
-    if (checked_heap) {
+    if (address_sanitizer_on) {
         return ::operator new(node_size);
     }
     const std::scoped_lock hold(lock_);
@@ -44,7 +32,7 @@ void* NodePool::take() {
 }
 
 void NodePool::give_back(void* node) noexcept {
-    if (checked_heap) {
+    if (address_sanitizer_on) {
         ::operator delete(node);
         return;
     }

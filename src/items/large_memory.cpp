@@ -6,22 +6,43 @@ namespace {
 
 constexpr std::size_t huge_page = std::size_t{2} << 20;
 
+std::size_t whole_pages(std::size_t bytes) {
+    return (bytes + huge_page - 1) / huge_page * huge_page;
+}
+
 } // namespace
 
+// Large blocks are mapped and unmapped here rather than taken from the heap: the heap raises
+// its own threshold for mapping after it frees a large block, and then keeps the memory of
+// later frees, which put the peak of the window's memory up by tens of MiB.
 void* allocate_large(std::size_t bytes) {
-    if (bytes < huge_page) {
+    if (bytes < huge_page || address_sanitizer_on) {
         return ::operator new(bytes);
     }
-    void* const block = ::operator new (bytes, std::align_val_t{huge_page});
+    // One huge page more than needed, so that an aligned block lies inside; the rest goes.
+    const std::size_t size = whole_pages(bytes);
+    void* const mapped = ::mmap(nullptr, size + huge_page, PROT_READ | PROT_WRITE,
+                                MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapped == MAP_FAILED) {
+        throw std::bad_alloc();
+    }
+    auto* const start = static_cast<char*>(mapped);
+    const std::size_t head =
+        (huge_page - reinterpret_cast<std::uintptr_t>(mapped) % huge_page) % huge_page;
+    char* const block = start + head;
+    if (head > 0) {
+        ::munmap(start, head);
+    }
+    ::munmap(block + size, huge_page - head);
     // Only advice: without huge pages the block works the same, page by page.
-    ::madvise(block, bytes, MADV_HUGEPAGE);
+    ::madvise(block, size, MADV_HUGEPAGE);
     return block;
 }
 
 void free_large(void* block, std::size_t bytes) noexcept {
-    if (bytes < huge_page) {
+    if (bytes < huge_page || address_sanitizer_on) {
         ::operator delete(block);
     } else {
-        ::operator delete (block, std::align_val_t{huge_page});
+        ::munmap(block, whole_pages(bytes));
     }
 }

@@ -1,14 +1,29 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <new>
 #include <utility>
 #include <vector>
 
+// Whether AddressSanitizer watches this build: memory managed here then comes from the
+// ordinary heap, so that its misuse is caught.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool address_sanitizer_on = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool address_sanitizer_on = true;
+#else
+constexpr bool address_sanitizer_on = false;
+#endif
+#else
+constexpr bool address_sanitizer_on = false;
+#endif
+
 // Memory for large arrays and arenas. Fresh memory costs a page fault per 4 KiB page on its
 // first touch, which under virtualisation costs as much as parsing a line; blocks of 2 MiB
-// and more are therefore aligned to 2 MiB and the kernel is asked to back them with huge
-// pages, one fault per 2 MiB. Smaller blocks come from the ordinary heap.
+// and more are therefore mapped aligned to 2 MiB and the kernel is asked to back them with
+// huge pages, one fault per 2 MiB. Smaller blocks come from the ordinary heap.
 void* allocate_large(std::size_t bytes);
 // Frees a block of allocate_large; bytes must be the size it was asked for.
 void free_large(void* block, std::size_t bytes) noexcept;
