@@ -5,6 +5,11 @@
 namespace {
 
 constexpr std::size_t huge_page = std::size_t{2} << 20;
+// From this size on a block is mapped here, in whole huge pages. Smaller ones are left to the
+// heap, which maps them itself at first and, once it has freed some, keeps blocks of their
+// size for reuse: the window's line arrays and a sort of 100,000 items then cost no page
+// faults after the first time.
+constexpr std::size_t mapped_from = std::size_t{4} << 20;
 
 std::size_t whole_pages(std::size_t bytes) {
     return (bytes + huge_page - 1) / huge_page * huge_page;
@@ -13,10 +18,11 @@ std::size_t whole_pages(std::size_t bytes) {
 } // namespace
 
 // Large blocks are mapped and unmapped here rather than taken from the heap: the heap raises
-// its own threshold for mapping after it frees a large block, and then keeps the memory of
-// later frees, which put the peak of the window's memory up by tens of MiB.
+// its own threshold for mapping to the size of a large block it frees, and then keeps the
+// memory of later frees up to twice that size, which put the peak of the window's memory up
+// by tens of MiB.
 void* allocate_large(std::size_t bytes) {
-    if (bytes < huge_page || address_sanitizer_on) {
+    if (bytes < mapped_from || address_sanitizer_on) {
         return ::operator new(bytes);
     }
     // One huge page more than needed, so that an aligned block lies inside; the rest goes.
@@ -40,7 +46,7 @@ void* allocate_large(std::size_t bytes) {
 }
 
 void free_large(void* block, std::size_t bytes) noexcept {
-    if (bytes < huge_page || address_sanitizer_on) {
+    if (bytes < mapped_from || address_sanitizer_on) {
         ::operator delete(block);
     } else {
         ::munmap(block, whole_pages(bytes));

@@ -21,9 +21,10 @@ constexpr bool address_sanitizer_on = false;
 #endif
 
 // Memory for large arrays and arenas. Fresh memory costs a page fault per 4 KiB page on its
-// first touch, which under virtualisation costs as much as parsing a line; blocks of 2 MiB
-// and more are therefore mapped aligned to 2 MiB and the kernel is asked to back them with
-// huge pages, one fault per 2 MiB. Smaller blocks come from the ordinary heap.
+// first touch, which under virtualisation costs as much as parsing a line; blocks of 4 MiB
+// and more are therefore mapped in whole 2 MiB pages, aligned to 2 MiB, and the kernel is
+// asked to back them with huge pages, one fault per 2 MiB. Smaller blocks come from the
+// ordinary heap.
 void* allocate_large(std::size_t bytes);
 // Frees a block of allocate_large; bytes must be the size it was asked for.
 void free_large(void* block, std::size_t bytes) noexcept;
