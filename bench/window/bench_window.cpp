@@ -1,11 +1,10 @@
 // Times the real window on a large "archive.dat" in the current directory: start-up to the
 // first full fill, Fi&ltra over everything and over about half, &Cerca with a common and
 // a rare text, scrolling, and the peak memory of the process. Prints Markdown tables: the
-// figures against their targets, then where the time of each action goes.
+// figures against their targets, each figure as a share of the time `LC_ALL=C sort` takes
+// on the same file (run first, as a child process), then where the time of each action goes.
 //
-//   bench_window [--repeat N] [--sort-ms MS]
-//
-// --sort-ms passes the time of `LC_ALL=C sort` on the same file, printed for comparison.
+//   bench_window [--repeat N] [--sort-runs N]
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -16,6 +15,7 @@
 #include <vector>
 
 #include "catalogue_shape.h"
+#include "sort_comparison.h"
 #include "step_samples.h"
 #include "ui/database_app.h"
 #include "ui/main_dialog.h"
@@ -25,7 +25,7 @@ namespace {
 
 struct Options {
     int repeat = 5;
-    double sort_ms = -1;
+    int sort_runs = 3;
 };
 
 Options parse_options(int argc, char** argv) {
@@ -33,8 +33,8 @@ Options parse_options(int argc, char** argv) {
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--repeat") == 0) {
             options.repeat = std::max(1, std::atoi(argv[i + 1]));
-        } else if (std::strcmp(argv[i], "--sort-ms") == 0) {
-            options.sort_ms = std::atof(argv[i + 1]);
+        } else if (std::strcmp(argv[i], "--sort-runs") == 0) {
+            options.sort_runs = std::max(0, std::atoi(argv[i + 1]));
         }
     }
     return options;
@@ -142,8 +142,11 @@ StartUpSteps time_start_up_steps() {
 } // namespace
 
 int main(int argc, char** argv) {
-    const Stopwatch process_watch;
     const Options options = parse_options(argc, argv);
+    // Side by side with the window, before it: the same file, the same machine load.
+    const StepTime plain_sort =
+        options.sort_runs > 0 ? time_plain_sort("archive.dat", options.sort_runs) : StepTime{};
+    const Stopwatch process_watch; // the sort aside
     int app_argc = 1;
     DatabaseApp app(app_argc, argv);
     const std::string load_before = load_average();
@@ -178,8 +181,9 @@ int main(int argc, char** argv) {
                 load_average().c_str());
     print_table_head();
     std::printf("| items loaded (categories) | %ld (%d) | | |\n", items, shape.categories);
-    if (options.sort_ms >= 0) {
-        std::printf("| `LC_ALL=C sort` of the same archive.dat | %.0f ms | | |\n", options.sort_ms);
+    if (plain_sort.wall_ms > 0) {
+        std::printf("| `LC_ALL=C sort` of the same archive.dat | %.0f ms (%.0f ms) | | |\n",
+                    plain_sort.wall_ms, plain_sort.cpu_ms);
     }
     print_step("start-up: construct, load, sort, fill, first paint", probe.start_up(),
                targets.start_up_ms);
@@ -196,6 +200,12 @@ int main(int argc, char** argv) {
     const double peak_mib = static_cast<double>(at_end.peak_kib) / 1024.0;
     std::printf("| peak memory (VmHWM) | %.0f MiB | < %.0f MiB | %s |\n", peak_mib,
                 targets.peak_mib, peak_mib < targets.peak_mib ? "yes" : "**no**");
+
+    std::vector<SortRatio> ratios = {{"start-up", probe.start_up(), 1.5}};
+    for (const Action& action : actions) {
+        ratios.push_back({action.label, action.whole.median(), 0.5});
+    }
+    print_sort_ratios(plain_sort, ratios);
 
     print_breakdown_head();
     print_breakdown_row("start-up: constructing the window", {}, probe.construction());

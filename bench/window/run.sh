@@ -1,16 +1,20 @@
 #!/bin/sh
 # The window at scale: for each size, writes a synthetic archive.dat of all twenty
-# categories, times `LC_ALL=C sort` on it for comparison, then opens the real window on it
-# headless in a fresh process and prints its figures as a Markdown table.
+# categories, then opens the real window on it headless in a fresh process, which first times
+# `LC_ALL=C sort` on the same file, and prints its figures and their ratios to the sort as
+# Markdown tables.
 #
 #   bench/window/run.sh [BUILD_DIR] [ITEMS...]      (default: build 100000 1000000)
 #
-# The build needs the targets bench_window and generate_window_archive (Release).
+# With BASELINE_BUILD set to the build folder of other code (say, the commit before a change),
+# its bench_window runs right after, on the same archive, for a before-and-after in one run.
+# The builds need the targets bench_window and generate_window_archive (Release).
 set -eu
 
 build_dir=${1:-build}
 [ $# -gt 0 ] && shift
 sizes=${*:-100000 1000000}
+baseline=${BASELINE_BUILD:-}
 
 for tool in bench_window generate_window_archive; do
     if [ ! -x "$build_dir/bench/window/$tool" ]; then
@@ -19,10 +23,15 @@ for tool in bench_window generate_window_archive; do
     fi
 done
 build_dir=$(cd "$build_dir" && pwd)
+if [ -n "$baseline" ]; then
+    if [ ! -x "$baseline/bench/window/bench_window" ]; then
+        echo "missing $baseline/bench/window/bench_window" >&2
+        exit 1
+    fi
+    baseline=$(cd "$baseline" && pwd)
+fi
 work=$(mktemp -d "${TMPDIR:-/tmp}/torvane_window_bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
-
-now_ns() { date +%s%N; }
 
 echo "Machine: $(nproc) cores, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)"
 echo "Date: $(date -u '+%Y-%m-%d %H:%M UTC')"
@@ -31,14 +40,18 @@ for items in $sizes; do
     mkdir -p "$dir"
     "$build_dir/bench/window/generate_window_archive" "$items" "$dir/archive.dat"
     bytes=$(wc -c < "$dir/archive.dat")
-    start=$(now_ns)
-    LC_ALL=C sort "$dir/archive.dat" > /dev/null
-    sort_ms=$(( ($(now_ns) - start) / 1000000 ))
     echo
     echo "### $items items (archive.dat of $((bytes / 1048576)) MiB)"
     echo
     repeat=5
     [ "$items" -gt 100000 ] && repeat=3
     (cd "$dir" && QT_QPA_PLATFORM=offscreen \
-        "$build_dir/bench/window/bench_window" --repeat "$repeat" --sort-ms "$sort_ms")
+        "$build_dir/bench/window/bench_window" --repeat "$repeat")
+    if [ -n "$baseline" ]; then
+        echo
+        echo "#### The same archive with $baseline"
+        echo
+        (cd "$dir" && QT_QPA_PLATFORM=offscreen \
+            "$baseline/bench/window/bench_window" --repeat "$repeat")
+    fi
 done

@@ -8,3 +8,7 @@ int category_of_header(std::string_view header);
 
 // The C-locale white space: blank, tab, LF, VT, FF, CR.
 std::string_view trim_blanks(std::string_view text);
+
+// Category code of a trimmed "[" line as it stands in the file (any case); -1 when it names
+// no category.
+int category_of_header_line(std::string_view line);

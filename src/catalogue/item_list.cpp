@@ -1,5 +1,15 @@
 #include "item_list.h"
 #include "item_list_walk.h"
+#include "node_pool.h"
+
+void* ItemList::Node::operator new([[maybe_unused]] std::size_t size) {
+    static_assert(sizeof(Node) <= NodePool::node_size);
+    return node_pool().take();
+}
+
+void ItemList::Node::operator delete(void* node) noexcept {
+    node_pool().give_back(node);
+}
 
 ItemList::~ItemList() {
     clear();

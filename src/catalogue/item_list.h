@@ -68,6 +68,10 @@ private:
     struct Node {
         Item* item;
         Node* next;
+
+        // From the pool of list nodes (node_pool.h).
+        static void* operator new(std::size_t size);
+        static void operator delete(void* node) noexcept;
     };
 
     Node* first() const { return last_ != nullptr ? last_->next : nullptr; }

@@ -6,11 +6,20 @@
 #include "busy_indicator.h"
 #include "item_list.h"
 #include "item_list_walk.h"
+#include "sort_keys.h"
 
-// The list quicksort runs on the list's item pointers laid out in an array, then writes
-// them back into the nodes in their new order. Walking scattered nodes and records costs a
-// cache miss per step; an array walk lets the processor fetch the records ahead. The
-// algorithm is the list's own: the same pivots, the same order-keeping partition.
+// The sort runs on the list's records laid out in an array, then writes them back into the
+// nodes in their new order.
+//
+// When every record's ordering has a sort key (the record classes of this program), the
+// array of keys is sorted instead: a comparison of two records then reads two keys side by
+// side, where sorts_before reaches two records and their names anywhere in memory. Records
+// that tie may end in another order than the list quicksort leaves them, as they may there.
+//
+// A record class of its own orders by its own sorts_before, through the list quicksort on the
+// record pointers: the same pivots, the same order-keeping partition as the list's. Walking
+// scattered nodes and records costs a cache miss per step; an array walk lets the processor
+// fetch the records ahead.
 
 namespace {
 
@@ -18,7 +27,7 @@ using item_list_walk::prefetch_ahead;
 
 class ListQuicksort {
 public:
-    explicit ListQuicksort(std::vector<Item*>& items) : items_(items) {}
+    explicit ListQuicksort(LargeVector<Item*>& items) : items_(items) {}
 
     void run() {
         if (already_ordered()) {
@@ -142,8 +151,8 @@ private:
         std::copy(right, right_end, out);
     }
 
-    std::vector<Item*>& items_;
-    std::vector<Item*> scratch_;
+    LargeVector<Item*>& items_;
+    LargeVector<Item*> scratch_;
 };
 
 } // namespace
@@ -160,18 +169,27 @@ void ItemList::quicksort() {
     if (count_ <= 1) {
         return;
     }
-    std::vector<Item*> items;
+    LargeVector<Item*> items;
     items.reserve(static_cast<std::size_t>(count_));
     Node* node = first();
     for (std::int32_t i = 0; i < count_; ++i, node = node->next) {
         items.push_back(node->item);
     }
-    ListQuicksort(items).run();
     // The nodes keep their places; their references move along with the items.
     node = first();
-    for (Item* item : items) {
-        node->item = item;
-        node = node->next;
+    LargeVector<SortKey> keys;
+    if (make_sort_keys(items, current_sort_mode(), keys)) {
+        sort_keys(keys);
+        for (const SortKey& key : keys) {
+            node->item = items[key.index];
+            node = node->next;
+        }
+    } else {
+        ListQuicksort(items).run();
+        for (Item* item : items) {
+            node->item = item;
+            node = node->next;
+        }
     }
     cursor_ = nullptr;
 }

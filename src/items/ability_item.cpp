@@ -14,8 +14,8 @@ std::string AbilityItem::render(std::string_view templ) const {
     std::string w = Item::render(templ);
     w = fill_placeholder(w, "%gpa", stat_text(trainer_cost_));
     w = fill_placeholder(w, "%gpi", stat_text(teacher_cost_));
-    w = fill_placeholder(w, "%ins", teacher_);
-    return fill_placeholder(w, "%add", trainer_);
+    w = fill_placeholder(w, "%ins", teacher_.view());
+    return fill_placeholder(w, "%add", trainer_.view());
 }
 
 int AbilityItem::parse_line(std::string_view line) {
@@ -23,6 +23,10 @@ int AbilityItem::parse_line(std::string_view line) {
                                   &intelligence_, &wisdom_,      &teacher_,    &trainer_,
                                   &teacher_cost_, &trainer_cost_};
     return read_fields(line, fields);
+}
+
+bool AbilityItem::order_value(SortMode mode, std::uint32_t& value) const {
+    return exact_order_value<AbilityItem>(mode, value);
 }
 
 float AbilityItem::compute_efficacy() const {

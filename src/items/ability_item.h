@@ -11,11 +11,12 @@ public:
     std::string description() const override;
     std::string render(std::string_view templ) const override;
     int parse_line(std::string_view line) override;
+    bool order_value(SortMode mode, std::uint32_t& value) const override;
 
-    std::string teacher() const { return teacher_; }
-    void set_teacher(std::string_view teacher) { teacher_ = teacher; }
-    std::string trainer() const { return trainer_; }
-    void set_trainer(std::string_view trainer) { trainer_ = trainer; }
+    std::string teacher() const { return std::string(teacher_.view()); }
+    void set_teacher(std::string_view teacher) { teacher_.assign(teacher); }
+    std::string trainer() const { return std::string(trainer_.view()); }
+    void set_trainer(std::string_view trainer) { trainer_.assign(trainer); }
     std::int32_t teacher_cost() const { return teacher_cost_; }
     std::int32_t trainer_cost() const { return trainer_cost_; }
 
@@ -30,8 +31,8 @@ protected:
     std::int64_t compute_requirement() const override;
 
 private:
-    std::string teacher_;
-    std::string trainer_;
+    RecordText teacher_;
+    RecordText trainer_;
     std::int32_t teacher_cost_ = 0;
     std::int32_t trainer_cost_ = 0;
 };

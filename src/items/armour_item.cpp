@@ -1,5 +1,8 @@
 #include "armour_item.h"
 
+#include <bit>
+#include <cmath>
+
 #include "sort_mode.h"
 #include "template.h"
 
@@ -12,7 +15,7 @@ std::string ArmourItem::description() const {
 }
 
 std::string ArmourItem::render(std::string_view templ) const {
-    return fill_protective_placeholders(Item::render(templ), armour_class_, attack_, bonus_);
+    return fill_protective_placeholders(Item::render(templ), armour_class_, attack_, bonus_.view());
 }
 
 int ArmourItem::parse_line(std::string_view line) {
@@ -27,6 +30,11 @@ bool ArmourItem::sorts_before(const Item& other) const {
         other_class = static_cast<const ArmourItem&>(other).armour_class_;
     }
     return protective_sorts_before(*this, armour_class_, other, other_class);
+}
+
+bool ArmourItem::order_value(SortMode mode, std::uint32_t& value) const {
+    return exact_order_value<ArmourItem>(mode, value) &&
+           protective_order_value(mode, armour_class_, value);
 }
 
 float ArmourItem::compute_efficacy() const {
@@ -56,6 +64,22 @@ bool protective_sorts_before(const Item& self, float self_class, const Item& oth
         return self.requirement() < other.requirement();
     }
     return self.name_view() < other.name_view();
+}
+
+bool protective_order_value(SortMode mode, float armour_class, std::uint32_t& value) {
+    if (mode != sort_by_efficacy) {
+        return true;
+    }
+    // The field reader never stores a NaN; one would order with nothing, which no key can
+    // say, so it leaves the sort to sorts_before.
+    if (std::isnan(armour_class)) {
+        return false;
+    }
+    // -0 and 0 compare equal and share a key; above that the bits of a float order as its
+    // value once the negative ones are turned round.
+    const auto bits = std::bit_cast<std::uint32_t>(armour_class == 0.0F ? 0.0F : armour_class);
+    value = (bits & 0x80000000U) != 0 ? ~bits : bits | 0x80000000U;
+    return true;
 }
 
 std::string fill_protective_placeholders(std::string text, float armour_class, std::int32_t attack,

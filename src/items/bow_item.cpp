@@ -11,7 +11,7 @@ std::string BowItem::description() const {
 }
 
 std::string BowItem::render(std::string_view templ) const {
-    return fill_damage_placeholders(Item::render(templ), min_damage_, max_damage_, bonus_);
+    return fill_damage_placeholders(Item::render(templ), min_damage_, max_damage_, bonus_.view());
 }
 
 int BowItem::parse_line(std::string_view line) {
@@ -28,6 +28,14 @@ bool BowItem::sorts_before(const Item& other) const {
     }
     return damage_sorts_before(*this, average_damage(min_damage_, max_damage_), other,
                                other_average);
+}
+
+bool BowItem::order_value(SortMode mode, std::uint32_t& value) const {
+    if (!exact_order_value<BowItem>(mode, value)) {
+        return false;
+    }
+    damage_order_value(mode, min_damage_, max_damage_, value);
+    return true;
 }
 
 float BowItem::compute_efficacy() const {

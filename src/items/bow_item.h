@@ -11,10 +11,11 @@ public:
     std::string description() const override;
     std::string render(std::string_view templ) const override;
     int parse_line(std::string_view line) override;
+    bool order_value(SortMode mode, std::uint32_t& value) const override;
     bool sorts_before(const Item& other) const override;
 
-    std::string bonus() const { return bonus_; }
-    void set_bonus(std::string_view bonus) { bonus_ = bonus; }
+    std::string bonus() const { return std::string(bonus_.view()); }
+    void set_bonus(std::string_view bonus) { bonus_.assign(bonus); }
     std::int32_t min_damage() const { return min_damage_; }
     std::int32_t max_damage() const { return max_damage_; }
 
@@ -28,7 +29,7 @@ protected:
     std::int64_t compute_requirement() const override;
 
 private:
-    std::string bonus_;
+    RecordText bonus_;
     std::int32_t max_damage_ = 0;
     std::int32_t min_damage_ = 0;
 };

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-int next_field(std::string_view text, std::string& field) {
+std::size_t next_field_length(std::string_view text) {
     bool quoted = false;
     std::size_t n = 0;
     for (; n < text.size(); ++n) {
@@ -17,19 +17,27 @@ int next_field(std::string_view text, std::string& field) {
             break;
         }
     }
+    return n;
+}
+
+int next_field(std::string_view text, std::string& field) {
+    const std::size_t n = next_field_length(text);
     field.assign(text.substr(0, n));
     return static_cast<int>(n);
 }
 
-int unquote(std::string& text) {
-    const std::size_t open = text.find('"');
-    if (open == std::string::npos) {
-        text.clear();
-        return 0;
+std::string_view unquoted(std::string_view field) {
+    const std::size_t open = field.find('"');
+    if (open == std::string_view::npos) {
+        return {};
     }
-    const std::size_t close = text.find('"', open + 1);
-    const std::size_t end = close == std::string::npos ? text.size() : close;
-    text = text.substr(open + 1, end - open - 1);
+    const std::size_t close = field.find('"', open + 1);
+    const std::size_t end = close == std::string_view::npos ? field.size() : close;
+    return field.substr(open + 1, end - open - 1);
+}
+
+int unquote(std::string& text) {
+    text = std::string(unquoted(text));
     return static_cast<int>(text.size());
 }
 

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <variant>
 
+#include "record_text.h"
+
 // The syntax of one data line of the archive: name, "=", comma-separated fields, where a
 // comma between double quotes does not separate and a text field's value is what stands
 // between its first pair of double quotes.
@@ -13,10 +15,14 @@
 // length. The field ends at the first comma outside double quotes, or at the end of text;
 // its double quotes are kept.
 int next_field(std::string_view text, std::string& field);
+// The length of the next field of text, without a copy.
+std::size_t next_field_length(std::string_view text);
 
 // Reduces a field to what stands between its first two double quotes (everything after a
 // lone double quote; nothing without one) and returns the new length.
 int unquote(std::string& text);
+// The part of field that unquote keeps, without a copy.
+std::string_view unquoted(std::string_view field);
 
 // Integer field: leading blanks, optional sign, digits up to the first other character.
 // Anything else reads as 0; values beyond 32 bits saturate. Independent of the C locale.
@@ -45,4 +51,4 @@ float read_float(std::string_view field, NumberDoubts& doubts);
 
 // Where one field of a category's data line goes; the pointer's type gives the field's kind
 // (integer, floating-point narrowed to 32 bits, or text).
-using FieldTarget = std::variant<std::int32_t*, float*, std::string*>;
+using FieldTarget = std::variant<std::int32_t*, float*, RecordText*>;

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "field_doubts.h"
+#include "record_arena.h"
 #include "sort_mode.h"
 #include "template.h"
 
@@ -26,13 +27,13 @@ void tell_doubts(FieldDoubtListener& listener, const NumberDoubts& doubts) {
 // otherwise.
 template <bool Tell>
 bool read_field_values(std::string_view rest, std::span<const FieldTarget> fields,
-                       FieldDoubtListener* listener) {
+                       FieldDoubtListener* listener, RecordArena* arena) {
     std::size_t cursor = 0;
     std::size_t consumed = 0;
     bool failed = false;
-    std::string field;
     for (const FieldTarget& target : fields) {
-        const auto k = static_cast<std::size_t>(next_field(rest.substr(cursor), field));
+        const std::size_t k = next_field_length(rest.substr(cursor));
+        const std::string_view field = rest.substr(cursor, k);
         if (k == 0) {
             failed = true;
             continue;
@@ -50,8 +51,8 @@ bool read_field_values(std::string_view rest, std::span<const FieldTarget> field
             } else {
                 **real = read_float(field);
             }
-        } else if (unquote(field) > 0) {
-            *std::get<std::string*>(target) = field;
+        } else if (const std::string_view text = unquoted(field); !text.empty()) {
+            std::get<RecordText*>(target)->assign(text, arena);
         }
         if constexpr (Tell) {
             tell_doubts(*listener, doubts);
@@ -95,7 +96,7 @@ std::int32_t Item::requirement() const {
 Item::~Item() = default;
 
 std::string Item::name() const {
-    return name_;
+    return std::string(name_.view());
 }
 std::int32_t Item::level() const {
     return level_;
@@ -119,7 +120,7 @@ std::int32_t Item::attack() const {
     return 0;
 }
 std::string Item::location() const {
-    return location_;
+    return std::string(location_.view());
 }
 
 std::string Item::description() const {
@@ -127,9 +128,9 @@ std::string Item::description() const {
 }
 
 std::string Item::render(std::string_view templ) const {
-    std::string w = fill_placeholder(templ, "%n", name_);
+    std::string w = fill_placeholder(templ, "%n", name_.view());
     w = fill_placeholder(w, "%t", category_name(category_));
-    w = fill_placeholder(w, "%loc", location_);
+    w = fill_placeholder(w, "%loc", location_.view());
     w = fill_placeholder(w, "%lvl", stat_text(level_));
     w = fill_placeholder(w, "%for", stat_text(strength_));
     w = fill_placeholder(w, "%res", stat_text(resistance_));
@@ -146,8 +147,8 @@ int Item::parse_line(std::string_view line) {
 
 Item& Item::copy_from(const Item& other) {
     category_ = other.category_;
-    set_name(other.name_);
-    set_location(other.location_);
+    set_name(other.name_.view());
+    set_location(other.location_.view());
     level_ = other.level_;
     strength_ = other.strength_;
     resistance_ = other.resistance_;
@@ -167,27 +168,42 @@ Item* Item::retain() {
 }
 
 void Item::release() {
-    if (--ref_count_ == 0) {
-        delete this;
+    if (--ref_count_ > 0) {
+        return;
     }
+    if (arena_ == nullptr) {
+        delete this;
+        return;
+    }
+    // The arena holds the record's memory: end the record, then let go of the arena, which
+    // frees the memory once no record of it is left.
+    RecordArena* const arena = arena_;
+    this->~Item();
+    arena->release();
 }
 
 int Item::set_name(std::string_view name) {
-    name_ = name;
+    name_.assign(name);
+    set_name_rank(0, 0);
     return 0;
 }
 
 int Item::set_location(std::string_view location) {
-    location_ = location;
+    location_.assign(location);
     return 0;
 }
 
 int Item::read_name(std::string_view line) {
     const std::size_t n = std::min(line.find('='), line.size());
     if (n > 0) {
-        name_ = line.substr(0, n);
+        store_text(name_, line.substr(0, n));
+        set_name_rank(0, 0);
     }
     return static_cast<int>(std::min<std::size_t>(n, std::numeric_limits<int>::max()));
+}
+
+void Item::store_text(RecordText& text, std::string_view value) {
+    text.assign(value, arena_ != nullptr && arena_->open() ? arena_ : nullptr);
 }
 
 const std::string& Item::cached_description() const {
@@ -205,20 +221,32 @@ std::string Item::describe(std::string_view templ) const {
 }
 
 int Item::read_fields(std::string_view line, std::span<const FieldTarget> fields) {
-    if (read_name(line) <= 0) {
+    const int name_length = read_name(line);
+    if (name_length <= 0) {
         return 2;
     }
-    const std::size_t equals = line.find('=');
+    // The "=" stands right after the name (read_name's count stops short of it only for a
+    // name beyond the int range).
+    const std::size_t equals = line.find('=', static_cast<std::size_t>(name_length));
     const std::string_view rest =
         equals == std::string_view::npos ? std::string_view{} : line.substr(equals + 1);
     FieldDoubtListener* const listener = field_doubt_listener();
-    const bool read = listener != nullptr ? read_field_values<true>(rest, fields, listener)
-                                          : read_field_values<false>(rest, fields, nullptr);
+    RecordArena* const arena = arena_ != nullptr && arena_->open() ? arena_ : nullptr;
+    const bool read = listener != nullptr ? read_field_values<true>(rest, fields, listener, arena)
+                                          : read_field_values<false>(rest, fields, nullptr, arena);
     return read ? 0 : 1;
 }
 
 bool Item::name_before(const Item& other) const {
-    return name_ < other.name_;
+    return name_.view() < other.name_.view();
+}
+
+bool Item::order_value(SortMode mode, std::uint32_t& value) const {
+    return exact_order_value<Item>(mode, value);
+}
+
+std::uint32_t Item::base_order_value(SortMode mode) const {
+    return mode == sort_by_requirement ? int_order_bits(requirement()) : 0;
 }
 
 bool Item::base_sorts_before(const Item& other) const {

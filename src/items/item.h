@@ -4,8 +4,13 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 
 #include "data_line.h"
+#include "record_text.h"
+#include "sort_mode.h"
+
+class RecordArena;
 
 // Category code carried by every record: 0 undefined, 1 weapons, 2-13 wearables,
 // 14-15 bows and arrows, 16-18 jewels, 19 abilities, 20 spells.
@@ -17,6 +22,9 @@ using ItemCategory = std::int32_t;
 //
 // Texts are Windows-1252 bytes. A text the record does not have reads as the empty string,
 // and storing the empty string means "none".
+//
+// A record is either a heap object of its own or, when the loader made it, lives in the
+// arena of its load together with its texts (see RecordArena); release() ends either kind.
 class Item {
 public:
     Item() = default;
@@ -42,6 +50,12 @@ public:
     virtual Item& copy_from(const Item& other);
     virtual bool sorts_before(const Item& other) const;
 
+    // The one value besides category and name by which the record orders under mode (0 when
+    // the mode orders by name alone), as an unsigned integer in the order sorts_before gives
+    // it, for sorting by keys. False when no such value stands for the record's ordering:
+    // a class of its own that may order otherwise, or a value that orders with nothing.
+    virtual bool order_value(SortMode mode, std::uint32_t& value) const;
+
     ItemCategory category() const { return category_; }
     void set_category(ItemCategory code) { category_ = code; }
 
@@ -57,7 +71,17 @@ public:
     int read_name(std::string_view line);
 
     // The name without a copy, for sorting and searching.
-    std::string_view name_view() const { return name_; }
+    std::string_view name_view() const { return name_.view(); }
+
+    // The place of the name among the names of the records ranked together, in byte order,
+    // equal names sharing one (see name_ranking.h), and which ranking that was (0 for none).
+    // Ranks of one ranking order their names; a new name clears them.
+    std::uint32_t name_rank() const { return name_rank_; }
+    std::uint32_t name_ranking() const { return name_ranking_; }
+    void set_name_rank(std::uint32_t ranking, std::uint32_t rank) const {
+        name_ranking_ = ranking;
+        name_rank_ = rank;
+    }
 
     // The description held in the cache, rendered on first use. The list models read it
     // on every repaint, so it is handed out by reference.
@@ -79,6 +103,16 @@ protected:
     // Category and name comparison shared by every ordering.
     bool name_before(const Item& other) const;
 
+    // The base ordering's value for order_value: the requirement under the requirement
+    // sort, else 0.
+    std::uint32_t base_order_value(SortMode mode) const;
+    // order_value for a class that adds nothing to the ordering of a base: only when the
+    // record is of that very class, which a further class could order otherwise.
+    template <typename Exactly> bool exact_order_value(SortMode mode, std::uint32_t& value) const;
+
+    // Stores a text read from a data line: in the arena while the loader fills it.
+    void store_text(RecordText& text, std::string_view value);
+
     virtual float compute_efficacy() const;
     virtual std::int64_t compute_requirement() const;
 
@@ -86,8 +120,9 @@ protected:
     mutable std::int32_t requirement_cache_ = -1;
     mutable std::string description_cache_;
     ItemCategory category_ = 0;
-    std::string name_;
-    std::string location_;
+    mutable std::uint32_t name_rank_ = 0;
+    RecordText name_;
+    RecordText location_;
     std::int32_t level_ = 0;
     std::int32_t strength_ = 0;
     std::int32_t resistance_ = 0;
@@ -96,12 +131,32 @@ protected:
     std::int32_t intelligence_ = 0;
 
 private:
+    friend Item* create_item(int code, RecordArena& arena);
+
     std::int32_t ref_count_ = 1;
+    mutable std::uint32_t name_ranking_ = 0;
+    RecordArena* arena_ = nullptr;
 };
 
 // A new record of the class for the code, holding one reference that the caller owns.
 // Codes outside 1..20 give a plain Item with code 0.
 Item* create_item(int code);
+// The same, made in the arena, of which it takes a reference.
+Item* create_item(int code, RecordArena& arena);
+
+// The order of a 32-bit integer as an unsigned one.
+constexpr std::uint32_t int_order_bits(std::int32_t value) {
+    return static_cast<std::uint32_t>(value) ^ 0x80000000U;
+}
+
+template <typename Exactly>
+bool Item::exact_order_value(SortMode mode, std::uint32_t& value) const {
+    if (typeid(*this) != typeid(Exactly)) {
+        return false;
+    }
+    value = base_order_value(mode);
+    return true;
+}
 
 // Display name of a category code; "Indefinito" for any code outside 1..20.
 std::string category_name(int code);

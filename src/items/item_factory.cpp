@@ -1,10 +1,13 @@
 #include <array>
+#include <new>
+#include <type_traits>
 
 #include "ability_item.h"
 #include "armour_item.h"
 #include "bow_item.h"
 #include "item.h"
 #include "jewel_item.h"
+#include "record_arena.h"
 #include "spell_item.h"
 #include "weapon_item.h"
 
@@ -16,34 +19,52 @@ constexpr std::array<std::string_view, 21> display_names = {
     "Cintura",      "Mantello",    "Arco",          "Frecce",   "Amuleto",    "Anello",
     "Bracciale",    "Abilit\xE0",  "Incantesimo"};
 
-Item* make_record(int code) {
+// Makes the record of the class for a known code (0 for the plain record) with Make, which
+// is given the class's type and returns the new record.
+template <typename Make> Item* make_record(int code, Make make) {
     if (code == 1) {
-        return new WeaponItem;
+        return make(std::type_identity<WeaponItem>{});
     }
     if (code >= 2 && code <= 13) {
-        return new ArmourItem;
+        return make(std::type_identity<ArmourItem>{});
     }
     if (code == 14 || code == 15) {
-        return new BowItem;
+        return make(std::type_identity<BowItem>{});
     }
     if (code >= 16 && code <= 18) {
-        return new JewelItem;
+        return make(std::type_identity<JewelItem>{});
     }
     if (code == 19) {
-        return new AbilityItem;
+        return make(std::type_identity<AbilityItem>{});
     }
     if (code == 20) {
-        return new SpellItem;
+        return make(std::type_identity<SpellItem>{});
     }
-    return new Item;
+    return make(std::type_identity<Item>{});
+}
+
+int known_code(int code) {
+    return code >= 1 && code <= 20 ? code : 0;
 }
 
 } // namespace
 
 Item* create_item(int code) {
-    const bool known = code >= 1 && code <= 20;
-    Item* item = make_record(known ? code : 0);
-    item->set_category(known ? code : 0);
+    Item* const item =
+        make_record(known_code(code), []<typename Record>(std::type_identity<Record>) {
+            return static_cast<Item*>(new Record);
+        });
+    item->set_category(known_code(code));
+    return item;
+}
+
+Item* create_item(int code, RecordArena& arena) {
+    Item* const item =
+        make_record(known_code(code), [&arena]<typename Record>(std::type_identity<Record>) {
+            return static_cast<Item*>(new (arena.allocate(sizeof(Record))) Record);
+        });
+    item->arena_ = arena.retain();
+    item->set_category(known_code(code));
     return item;
 }
 

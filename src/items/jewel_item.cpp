@@ -11,7 +11,7 @@ std::string JewelItem::description() const {
 }
 
 std::string JewelItem::render(std::string_view templ) const {
-    return fill_protective_placeholders(Item::render(templ), armour_class_, attack_, bonus_);
+    return fill_protective_placeholders(Item::render(templ), armour_class_, attack_, bonus_.view());
 }
 
 int JewelItem::parse_line(std::string_view line) {
@@ -26,6 +26,11 @@ bool JewelItem::sorts_before(const Item& other) const {
         other_class = static_cast<const JewelItem&>(other).armour_class_;
     }
     return protective_sorts_before(*this, armour_class_, other, other_class);
+}
+
+bool JewelItem::order_value(SortMode mode, std::uint32_t& value) const {
+    return exact_order_value<JewelItem>(mode, value) &&
+           protective_order_value(mode, armour_class_, value);
 }
 
 float JewelItem::compute_efficacy() const {

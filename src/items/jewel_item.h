@@ -12,10 +12,11 @@ public:
     std::string description() const override;
     std::string render(std::string_view templ) const override;
     int parse_line(std::string_view line) override;
+    bool order_value(SortMode mode, std::uint32_t& value) const override;
     bool sorts_before(const Item& other) const override;
 
-    std::string bonus() const { return bonus_; }
-    void set_bonus(std::string_view bonus) { bonus_ = bonus; }
+    std::string bonus() const { return std::string(bonus_.view()); }
+    void set_bonus(std::string_view bonus) { bonus_.assign(bonus); }
     float armour_class() const { return armour_class_; }
 
     static constexpr std::string_view description_template =
@@ -27,7 +28,7 @@ protected:
     std::int64_t compute_requirement() const override;
 
 private:
-    std::int32_t attack_ = 0;
-    std::string bonus_;
+    RecordText bonus_;
     float armour_class_ = 0.0F;
+    std::int32_t attack_ = 0;
 };

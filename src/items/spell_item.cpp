@@ -15,14 +15,18 @@ std::string SpellItem::render(std::string_view templ) const {
     w = fill_placeholder(w, "%man", stat_text(mana_));
     w = fill_placeholder(w, "%gpc", stat_text(coin_cost_));
     w = fill_placeholder(w, "%pac", stat_text(pa_cost_));
-    w = fill_placeholder(w, "%req", prerequisite_);
-    return fill_placeholder(w, "%ins", teacher_);
+    w = fill_placeholder(w, "%req", prerequisite_.view());
+    return fill_placeholder(w, "%ins", teacher_.view());
 }
 
 int SpellItem::parse_line(std::string_view line) {
     const FieldTarget fields[] = {&mana_,     &level_,   &intelligence_, &wisdom_,   &prerequisite_,
                                   &location_, &teacher_, &pa_cost_,      &coin_cost_};
     return read_fields(line, fields);
+}
+
+bool SpellItem::order_value(SortMode mode, std::uint32_t& value) const {
+    return exact_order_value<SpellItem>(mode, value);
 }
 
 float SpellItem::compute_efficacy() const {

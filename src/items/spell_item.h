@@ -11,11 +11,12 @@ public:
     std::string description() const override;
     std::string render(std::string_view templ) const override;
     int parse_line(std::string_view line) override;
+    bool order_value(SortMode mode, std::uint32_t& value) const override;
 
-    std::string prerequisite() const { return prerequisite_; }
-    void set_prerequisite(std::string_view prerequisite) { prerequisite_ = prerequisite; }
-    std::string teacher() const { return teacher_; }
-    void set_teacher(std::string_view teacher) { teacher_ = teacher; }
+    std::string prerequisite() const { return std::string(prerequisite_.view()); }
+    void set_prerequisite(std::string_view prerequisite) { prerequisite_.assign(prerequisite); }
+    std::string teacher() const { return std::string(teacher_.view()); }
+    void set_teacher(std::string_view teacher) { teacher_.assign(teacher); }
     std::int32_t mana() const { return mana_; }
     std::int32_t pa_cost() const { return pa_cost_; }
     std::int32_t coin_cost() const { return coin_cost_; }
@@ -30,8 +31,8 @@ protected:
     std::int64_t compute_requirement() const override;
 
 private:
-    std::string prerequisite_;
-    std::string teacher_;
+    RecordText prerequisite_;
+    RecordText teacher_;
     std::int32_t mana_ = 0;
     std::int32_t pa_cost_ = 0;
     std::int32_t coin_cost_ = 0;

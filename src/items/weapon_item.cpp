@@ -12,7 +12,7 @@ std::string WeaponItem::description() const {
 }
 
 std::string WeaponItem::render(std::string_view templ) const {
-    return fill_damage_placeholders(Item::render(templ), min_damage_, max_damage_, bonus_);
+    return fill_damage_placeholders(Item::render(templ), min_damage_, max_damage_, bonus_.view());
 }
 
 int WeaponItem::parse_line(std::string_view line) {
@@ -31,12 +31,27 @@ bool WeaponItem::sorts_before(const Item& other) const {
                                other_average);
 }
 
+bool WeaponItem::order_value(SortMode mode, std::uint32_t& value) const {
+    if (!exact_order_value<WeaponItem>(mode, value)) {
+        return false;
+    }
+    damage_order_value(mode, min_damage_, max_damage_, value);
+    return true;
+}
+
 float WeaponItem::compute_efficacy() const {
     return static_cast<float>(non_negative(min_damage_) + non_negative(max_damage_));
 }
 
 std::int64_t WeaponItem::compute_requirement() const {
     return non_negative(strength_) + non_negative(wisdom_) + non_negative(intelligence_);
+}
+
+void damage_order_value(SortMode mode, std::int32_t min_damage, std::int32_t max_damage,
+                        std::uint32_t& value) {
+    if (mode == sort_by_efficacy) {
+        value = int_order_bits(average_damage(min_damage, max_damage));
+    }
 }
 
 std::int32_t average_damage(std::int32_t min_damage, std::int32_t max_damage) {

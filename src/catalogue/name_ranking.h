@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "items/item.h"
+#include "items/large_memory.h"
+
+// Dense ranks of names in byte order (unsigned bytes, a name before every longer name that
+// begins with it): equal names share a rank, a smaller name has a smaller rank, from 1 up.
+// Comparing two ranks then orders two names without reading them again, which is what lets
+// a sort by name read nothing but a compact array.
+//
+// The names are sorted seven bytes at a time, most significant first, each round reading
+// only the names still tied: a name is read about once per seven bytes of the prefix that
+// tells it from the others. No name is compared whole, and no input sorts worse than
+// n log n comparisons (or eight radix passes) per round.
+LargeVector<std::uint32_t> rank_names(std::span<const std::string_view> names);
+// The ranks of the records' names.
+LargeVector<std::uint32_t> rank_names(std::span<Item* const> records);
+
+// A number, never 0, that no ranking before has had, to tell rankings apart (it comes round
+// again only after 2^32 - 1 rankings).
+std::uint32_t new_ranking_id();

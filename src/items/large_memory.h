@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <new>
+#include <utility>
+#include <vector>
+
+// Whether AddressSanitizer watches this build: memory managed here then comes from the
+// ordinary heap, so that its misuse is caught.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool address_sanitizer_on = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool address_sanitizer_on = true;
+#else
+constexpr bool address_sanitizer_on = false;
+#endif
+#else
+constexpr bool address_sanitizer_on = false;
+#endif
+
+// Memory for large arrays and arenas. Fresh memory costs a page fault per 4 KiB page on its
+// first touch, which under virtualisation costs as much as parsing a line; blocks of 4 MiB
+// and more are therefore mapped in whole 2 MiB pages, aligned to 2 MiB, and the kernel is
+// asked to back them with huge pages, one fault per 2 MiB. Smaller blocks come from the
+// ordinary heap.
+void* allocate_large(std::size_t bytes);
+// Frees a block of allocate_large; bytes must be the size it was asked for.
+void free_large(void* block, std::size_t bytes) noexcept;
+
+// A block of allocate_large that frees itself.
+class LargeBlock {
+public:
+    LargeBlock() = default;
+    explicit LargeBlock(std::size_t bytes)
+        : data_(static_cast<std::byte*>(allocate_large(bytes))), size_(bytes) {}
+    ~LargeBlock() { reset(); }
+    LargeBlock(LargeBlock&& other) noexcept : data_(other.data_), size_(other.size_) {
+        other.data_ = nullptr;
+        other.size_ = 0;
+    }
+    LargeBlock& operator=(LargeBlock&& other) noexcept {
+        if (this != &other) {
+            reset();
+            std::swap(data_, other.data_);
+            std::swap(size_, other.size_);
+        }
+        return *this;
+    }
+    LargeBlock(const LargeBlock&) = delete;
+    LargeBlock& operator=(const LargeBlock&) = delete;
+
+    std::byte* data() const { return data_; }
+    std::size_t size() const { return size_; }
+
+private:
+    void reset() noexcept {
+        if (data_ != nullptr) {
+            free_large(data_, size_);
+        }
+        data_ = nullptr;
+        size_ = 0;
+    }
+
+    std::byte* data_ = nullptr;
+    std::size_t size_ = 0;
+};
+
+template <typename T> class LargeAllocator {
+public:
+    using value_type = T;
+
+    LargeAllocator() = default;
+    template <typename U> explicit LargeAllocator(const LargeAllocator<U>& /*other*/) {}
+
+    T* allocate(std::size_t n) { return static_cast<T*>(allocate_large(n * element_size)); }
+    void deallocate(T* block, std::size_t n) noexcept { free_large(block, n * element_size); }
+
+private:
+    // NOLINTNEXTLINE(bugprone-sizeof-expression): an element may well be a pointer
+    static constexpr std::size_t element_size = sizeof(T);
+
+    friend bool operator==(const LargeAllocator& /*a*/, const LargeAllocator& /*b*/) {
+        return true;
+    }
+};
+
+template <typename T> using LargeVector = std::vector<T, LargeAllocator<T>>;
