@@ -33,35 +33,6 @@ void ItemList::push_back(Item* item) {
     last_ = last_->next;
 }
 
-Item* ItemList::remove(Item* item) {
-    if (last_ == nullptr) {
-        return nullptr;
-    }
-    Node* before = last_;
-    Node* node = last_->next;
-    for (std::int32_t i = 0; i < count_; ++i) {
-        if (node->item == item) {
-            if (node == before) {
-                last_ = nullptr;
-            } else {
-                before->next = node->next;
-                if (node == last_) {
-                    last_ = before;
-                }
-            }
-            if (cursor_ == node) {
-                cursor_ = nullptr;
-            }
-            delete node;
-            --count_;
-            return item;
-        }
-        before = node;
-        node = node->next;
-    }
-    return nullptr;
-}
-
 void ItemList::clear() {
     visit_items(false, [](Node* node) {
         node->item->release();
@@ -70,23 +41,6 @@ void ItemList::clear() {
     last_ = nullptr;
     cursor_ = nullptr;
     count_ = 0;
-}
-
-void ItemList::splice_front(ItemList& other) {
-    if (other.last_ == nullptr || &other == this) {
-        return;
-    }
-    if (last_ == nullptr) {
-        last_ = other.last_;
-    } else {
-        Node* const other_first = other.last_->next;
-        other.last_->next = last_->next;
-        last_->next = other_first;
-    }
-    count_ += other.count_;
-    other.last_ = nullptr;
-    other.cursor_ = nullptr;
-    other.count_ = 0;
 }
 
 void ItemList::rewind() {

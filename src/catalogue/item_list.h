@@ -23,13 +23,8 @@ public:
 
     // Inserts before the first item, taking over the caller's reference.
     Item* push_front(Item* item);
-    // Unlinks the first node holding this very record and hands its reference to the
-    // caller; nullptr when no node holds it.
-    Item* remove(Item* item);
     // Releases every reference and frees every node.
     void clear();
-    // Moves all nodes of other, in their order, before this list's first item.
-    void splice_front(ItemList& other);
 
     // Puts the read cursor on the first item; next() then returns the items in order and
     // nullptr after the last one. Any change to the list invalidates the cursor.

@@ -244,10 +244,17 @@ TEST(SortResult, AlmostOrderedListsComeOutOrdered) {
             fill(list, records);
             list.sort(mode);
             std::vector<Item*> expected = items_of(list);
-            Item* last = expected.back();
-            list.push_front(list.remove(last));
-            list.sort(mode);
-            std::vector<Item*> sorted = items_of(list);
+            // The same records with the last one moved to the front.
+            std::vector<Item*> nearly(n);
+            std::rotate_copy(expected.begin(), expected.end() - 1, expected.end(), nearly.begin());
+            ItemList moved;
+            for (Item* item : nearly) {
+                item->retain();
+            }
+            fill(moved, nearly);
+            list.clear();
+            moved.sort(mode);
+            std::vector<Item*> sorted = items_of(moved);
             ASSERT_EQ(sorted.size(), n);
             for (std::size_t i = 0; i < n; ++i) {
                 ASSERT_TRUE(equivalent(*sorted[i], *expected[i])) << n << " at " << i;
@@ -270,13 +277,11 @@ TEST(SortResult, LargeListsInOrderAndInReverseOrder) {
         ASSERT_TRUE(is_ordered(list)) << "from in order, mode " << mode;
 
         ItemList reversed;
-        while (list.count() > 0) {
-            list.rewind();
-            reversed.push_front(list.remove(list.next()));
+        for (Item* item : items_of(list)) {
+            reversed.push_front(item->retain());
         }
         reversed.sort(mode);
         ASSERT_TRUE(is_ordered(reversed)) << "from reverse order, mode " << mode;
         ASSERT_EQ(reversed.count(), 200000);
-        list.splice_front(reversed);
     }
 }
