@@ -13,13 +13,13 @@
 //
 // When every record's ordering has a sort key (the record classes of this program), the
 // array of keys is sorted instead: a comparison of two records then reads two keys side by
-// side, where sorts_before reaches two records and their names anywhere in memory. Records
-// that tie may end in another order than the list quicksort leaves them, as they may there.
+// side, where sorts_before reaches two records and their names anywhere in memory.
 //
-// A record class of its own orders by its own sorts_before, through the list quicksort on the
-// record pointers: the same pivots, the same order-keeping partition as the list's. Walking
-// scattered nodes and records costs a cache miss per step; an array walk lets the processor
-// fetch the records ahead.
+// A record whose class has no sort key is ordered by its sorts_before, through the quicksort
+// below on the array of record pointers (median-of-three pivots, a partition that keeps the
+// order of equal records). An array walk lets the processor fetch the records ahead, where a
+// walk of scattered list nodes costs a cache miss per step. Either way, records that tie may
+// come out in any order.
 
 namespace {
 

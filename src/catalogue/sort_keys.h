@@ -22,8 +22,8 @@ inline bool key_before(const SortKey& a, const SortKey& b) {
 }
 
 // The keys of items under mode, in their order; false, with no keys, when some record orders
-// in a way no key can stand for (a record class of its own), and the records must be compared
-// by their sorts_before. When the records' names were all ranked together before (by an
+// in a way no key can stand for (a record class without a sort key), and the records must be
+// compared by their sorts_before. When the records' names were all ranked together before (by an
 // earlier sort of these records, or of more of them), their ranks are used as they are;
 // otherwise the names are ranked here and the ranks kept in the records for the next sort.
 bool make_sort_keys(std::span<Item* const> items, SortMode mode, LargeVector<SortKey>& keys);
