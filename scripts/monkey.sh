@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The monkey test of the window: the real window, headless, driven by random user actions
 # (clicks on every control, typing into every box, keys, selections, double clicks, resizing,
-# closing, opening other catalogues, F5, files changed on disk) session after session on random archives made from the fuzz corpus and the sample
-# catalogue, with the window's invariants checked after every action. Built with
+# closing, opening other catalogues, F5, files changed on disk) session after session on
+# random archives made from the fuzz corpus and the sample catalogue, with the window's
+# invariants checked after every action. Built with
 # AddressSanitizer and UndefinedBehaviorSanitizer, leak checking on. Fails on a broken
 # invariant, a hang, or any sanitizer report, and prints the seed and the actions that led
 # there.
