@@ -8,8 +8,8 @@
 #include <QDialog>
 
 #include "catalogue/catalogue_view.h"
-#include "items/category_table.h"
 #include "form_exchange.h"
+#include "items/category_table.h"
 #include "stretch_layout.h"
 
 class CatalogueFile;
