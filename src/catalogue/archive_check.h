@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "items/category_table.h"
 #include "load_findings.h"
 
 // What a load of an archive found, for the people who write archive files: every line it
@@ -16,8 +17,8 @@ struct ArchiveCheck {
     // Whether the file could be read at all.
     bool read = false;
     std::vector<std::pair<std::size_t, LoadFinding>> findings;
-    // Items kept, by category code 0 to 20.
-    std::array<std::size_t, 21> items_per_category{};
+    // Items kept, by category code (the position of its entry in category_table).
+    std::array<std::size_t, category_count> items_per_category{};
 
     // Lines that were dropped or ignored, against those only read doubtfully.
     std::size_t rejected() const;

@@ -1,9 +1,10 @@
 #include "ability_item.h"
 
+#include "category_table.h"
 #include "template.h"
 
 AbilityItem::AbilityItem() {
-    set_category(19);
+    set_category(first_code_of(RecordKind::ability));
 }
 
 std::string AbilityItem::description() const {

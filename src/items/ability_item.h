@@ -2,7 +2,7 @@
 
 #include "item.h"
 
-// Abilities (category 19): all six statistics, a teacher and a trainer, each with a cost.
+// Abilities: all six statistics, a teacher and a trainer, each with a cost.
 // They have no location and keep the base ordering.
 class AbilityItem : public Item {
 public:

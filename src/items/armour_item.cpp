@@ -3,11 +3,13 @@
 #include <bit>
 #include <cmath>
 
+#include "category_table.h"
 #include "sort_mode.h"
 #include "template.h"
 
 ArmourItem::ArmourItem() {
-    set_category(3);
+    // Armour proper, of which the class bears the name.
+    set_category(code_named("Armatura"));
 }
 
 std::string ArmourItem::description() const {

@@ -2,8 +2,8 @@
 
 #include "item.h"
 
-// Shields, armour, robes, helmets, gloves, boots, belts and cloaks (categories 2 to 13):
-// a bonus text, an armour class and an attack value.
+// Shields, armour, robes, helmets, gloves, boots, belts and cloaks: a bonus text, an armour
+// class and an attack value.
 class ArmourItem : public Item {
 public:
     ArmourItem();

@@ -1,9 +1,10 @@
 #include "bow_item.h"
 
+#include "category_table.h"
 #include "weapon_item.h"
 
 BowItem::BowItem() {
-    set_category(14);
+    set_category(first_code_of(RecordKind::bow));
 }
 
 std::string BowItem::description() const {

@@ -2,8 +2,8 @@
 
 #include "item.h"
 
-// Bows and arrows (categories 14 and 15): like weapons, a bonus text and a damage range,
-// with agility among the statistics; ordered as weapons are.
+// Bows and arrows: like weapons, a bonus text and a damage range, with agility among the
+// statistics; ordered as weapons are.
 class BowItem : public Item {
 public:
     BowItem();

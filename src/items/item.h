@@ -12,8 +12,7 @@
 
 class RecordArena;
 
-// Category code carried by every record: 0 undefined, 1 weapons, 2-13 wearables,
-// 14-15 bows and arrows, 16-18 jewels, 19 abilities, 20 spells.
+// Category code carried by every record; category_table.h lists the codes.
 using ItemCategory = std::int32_t;
 
 // The reference-counted record behind every catalogue entry. One record is shared by the
@@ -139,7 +138,7 @@ private:
 };
 
 // A new record of the class for the code, holding one reference that the caller owns.
-// Codes outside 1..20 give a plain Item with code 0.
+// Codes outside category_table give a plain Item of the undefined category.
 Item* create_item(int code);
 // The same, made in the arena, of which it takes a reference.
 Item* create_item(int code, RecordArena& arena);
@@ -158,7 +157,8 @@ bool Item::exact_order_value(SortMode mode, std::uint32_t& value) const {
     return true;
 }
 
-// Display name of a category code; "Indefinito" for any code outside 1..20.
+// Display name of a category code; that of the undefined category for any code outside
+// category_table.
 std::string category_name(int code);
 
 // Clamps a wide sum into the 32-bit range used by every statistic.

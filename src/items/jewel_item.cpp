@@ -1,9 +1,10 @@
 #include "jewel_item.h"
 
 #include "armour_item.h"
+#include "category_table.h"
 
 JewelItem::JewelItem() {
-    set_category(16);
+    set_category(first_code_of(RecordKind::jewel));
 }
 
 std::string JewelItem::description() const {

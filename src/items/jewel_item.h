@@ -2,8 +2,8 @@
 
 #include "item.h"
 
-// Amulets, rings and bracelets (categories 16 to 18): an attack value, a bonus text and an
-// armour class. Requirement, efficacy and ordering follow the armour rules.
+// Amulets, rings and bracelets: an attack value, a bonus text and an armour class. Requirement,
+// efficacy and ordering follow the armour rules.
 class JewelItem : public Item {
 public:
     JewelItem();

@@ -1,9 +1,10 @@
 #include "spell_item.h"
 
+#include "category_table.h"
 #include "template.h"
 
 SpellItem::SpellItem() {
-    set_category(20);
+    set_category(first_code_of(RecordKind::spell));
 }
 
 std::string SpellItem::description() const {

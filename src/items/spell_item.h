@@ -2,7 +2,7 @@
 
 #include "item.h"
 
-// Spells (category 20): mana, a prerequisite text, a teacher and costs in PA and coins.
+// Spells: mana, a prerequisite text, a teacher and costs in PA and coins.
 // They keep the base ordering.
 class SpellItem : public Item {
 public:

@@ -1,10 +1,11 @@
 #include "weapon_item.h"
 
+#include "category_table.h"
 #include "sort_mode.h"
 #include "template.h"
 
 WeaponItem::WeaponItem() {
-    set_category(1);
+    set_category(first_code_of(RecordKind::weapon));
 }
 
 std::string WeaponItem::description() const {

@@ -2,7 +2,7 @@
 
 #include "item.h"
 
-// Weapons (category 1): a bonus text and a damage range.
+// Weapons: a bonus text and a damage range.
 class WeaponItem : public Item {
 public:
     WeaponItem();
