@@ -1,6 +1,7 @@
 #include "item.h"
 
 #include <limits>
+#include <typeinfo>
 
 #include "field_doubts.h"
 #include "record_arena.h"
@@ -242,11 +243,13 @@ bool Item::name_before(const Item& other) const {
 }
 
 bool Item::order_value(SortMode mode, std::uint32_t& value) const {
-    return exact_order_value<Item>(mode, value);
+    // Only for a plain record: a further class could order otherwise.
+    return typeid(*this) == typeid(Item) && ordering_value(mode, value);
 }
 
-std::uint32_t Item::base_order_value(SortMode mode) const {
-    return mode == sort_by_requirement ? int_order_bits(requirement()) : 0;
+bool Item::ordering_value(SortMode mode, std::uint32_t& value) const {
+    value = mode == sort_by_requirement ? int_order_bits(requirement()) : 0;
+    return true;
 }
 
 bool Item::base_sorts_before(const Item& other) const {

@@ -4,7 +4,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <typeinfo>
 
 #include "data_line.h"
 #include "record_text.h"
@@ -102,12 +101,9 @@ protected:
     // Category and name comparison shared by every ordering.
     bool name_before(const Item& other) const;
 
-    // The base ordering's value for order_value: the requirement under the requirement
-    // sort, else 0.
-    std::uint32_t base_order_value(SortMode mode) const;
-    // order_value for a class that adds nothing to the ordering of a base: only when the
-    // record is of that very class, which a further class could order otherwise.
-    template <typename Exactly> bool exact_order_value(SortMode mode, std::uint32_t& value) const;
+    // The value of the base ordering for order_value: the requirement under the requirement
+    // sort, else 0. Each class that orders otherwise hides it with its own.
+    bool ordering_value(SortMode mode, std::uint32_t& value) const;
 
     // Stores a text read from a data line: in the arena while the loader fills it.
     void store_text(RecordText& text, std::string_view value);
@@ -146,15 +142,6 @@ Item* create_item(int code, RecordArena& arena);
 // The order of a 32-bit integer as an unsigned one.
 constexpr std::uint32_t int_order_bits(std::int32_t value) {
     return static_cast<std::uint32_t>(value) ^ 0x80000000U;
-}
-
-template <typename Exactly>
-bool Item::exact_order_value(SortMode mode, std::uint32_t& value) const {
-    if (typeid(*this) != typeid(Exactly)) {
-        return false;
-    }
-    value = base_order_value(mode);
-    return true;
 }
 
 // Display name of a category code; that of the undefined category for any code outside
