@@ -14,9 +14,7 @@ public:
     int parse_line(std::string_view line) override;
 
     std::string teacher() const { return std::string(teacher_.view()); }
-    void set_teacher(std::string_view teacher) { teacher_.assign(teacher); }
     std::string trainer() const { return std::string(trainer_.view()); }
-    void set_trainer(std::string_view trainer) { trainer_.assign(trainer); }
     std::int32_t teacher_cost() const { return teacher_cost_; }
     std::int32_t trainer_cost() const { return trainer_cost_; }
 

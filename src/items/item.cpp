@@ -146,19 +146,6 @@ int Item::parse_line(std::string_view line) {
     return 0;
 }
 
-Item& Item::copy_from(const Item& other) {
-    category_ = other.category_;
-    set_name(other.name_.view());
-    set_location(other.location_.view());
-    level_ = other.level_;
-    strength_ = other.strength_;
-    resistance_ = other.resistance_;
-    agility_ = other.agility_;
-    wisdom_ = other.wisdom_;
-    intelligence_ = other.intelligence_;
-    return *this;
-}
-
 bool Item::sorts_before(const Item& other) const {
     return base_sorts_before(other);
 }
@@ -181,17 +168,6 @@ void Item::release() {
     RecordArena* const arena = arena_;
     this->~Item();
     arena->release();
-}
-
-int Item::set_name(std::string_view name) {
-    name_.assign(name);
-    set_name_rank(0, 0);
-    return 0;
-}
-
-int Item::set_location(std::string_view location) {
-    location_.assign(location);
-    return 0;
 }
 
 int Item::read_name(std::string_view line) {

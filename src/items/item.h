@@ -45,7 +45,6 @@ public:
     virtual std::string description() const;
     virtual std::string render(std::string_view templ) const;
     virtual int parse_line(std::string_view line);
-    virtual Item& copy_from(const Item& other);
     virtual bool sorts_before(const Item& other) const;
 
     // The one value besides category and name by which the record orders under mode (0 when
@@ -60,9 +59,6 @@ public:
     Item* retain();
     void release();
     std::int32_t ref_count() const { return ref_count_; }
-
-    int set_name(std::string_view name);
-    int set_location(std::string_view location);
 
     // Takes the name from a data line: the characters before its first "=" (blanks kept),
     // or the whole line without "=". Returns their number; with 0 the name is unchanged.

@@ -14,9 +14,7 @@ public:
     int parse_line(std::string_view line) override;
 
     std::string prerequisite() const { return std::string(prerequisite_.view()); }
-    void set_prerequisite(std::string_view prerequisite) { prerequisite_.assign(prerequisite); }
     std::string teacher() const { return std::string(teacher_.view()); }
-    void set_teacher(std::string_view teacher) { teacher_.assign(teacher); }
     std::int32_t mana() const { return mana_; }
     std::int32_t pa_cost() const { return pa_cost_; }
     std::int32_t coin_cost() const { return coin_cost_; }
