@@ -2,8 +2,7 @@
 
 #include "template.h"
 
-// Wisdom counts in the requirement but has no place here; "Costo: " and the "/"
-// always show.
+// Wisdom counts in the requirement but has no place here; "Costo: " and the "/" always show.
 const std::string_view AbilityItem::description_template =
     "%n - {Liv. %lvl, }{For %for, }{Res %res, }{Agi %agi, }{Int %int, }"
     "{Insegnante: %ins, }{Addestratore %add, }Costo: {Ins. %gpi}/{Add. %gpa}";

@@ -4,8 +4,8 @@
 #include "item.h"
 #include "record_class.h"
 
-// Abilities: all six statistics, a teacher and a trainer, each with a cost.
-// They have no location and keep the base ordering.
+// Abilities: all six statistics, a teacher and a trainer, each with a cost. They have no
+// location and keep the base ordering. The template is in ability_item.cpp.
 class AbilityItem : public RecordClass<AbilityItem, Item, first_code_of(RecordKind::ability)> {
 public:
     static const std::string_view description_template;

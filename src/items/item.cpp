@@ -214,10 +214,6 @@ int Item::read_fields(std::string_view line, std::span<const FieldTarget> fields
     return read ? 0 : 1;
 }
 
-bool Item::name_before(const Item& other) const {
-    return name_.view() < other.name_.view();
-}
-
 bool Item::order_value(SortMode mode, std::uint32_t& value) const {
     // Only for a plain record: a further class could order otherwise.
     return typeid(*this) == typeid(Item) && ordering_value(mode, value);
@@ -239,7 +235,7 @@ bool Item::base_sorts_before(const Item& other) const {
             return mine < theirs;
         }
     }
-    return name_before(other);
+    return name_.view() < other.name_.view();
 }
 
 float Item::compute_efficacy() const {

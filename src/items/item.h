@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "category_table.h"
 #include "data_line.h"
 #include "record_text.h"
 #include "sort_mode.h"
@@ -29,7 +30,8 @@ public:
     Item(const Item&) = delete;
     Item& operator=(const Item&) = delete;
 
-    // Virtual operations, in their fixed slot order.
+    // What each class of record may answer its own way: its derived values, statistics and
+    // texts, how it reads its data line and how it orders.
     virtual float efficacy() const;
     virtual std::int32_t requirement() const;
     virtual ~Item();
@@ -94,9 +96,6 @@ protected:
     // then name.
     bool base_sorts_before(const Item& other) const;
 
-    // Category and name comparison shared by every ordering.
-    bool name_before(const Item& other) const;
-
     // The value of the base ordering for order_value: the requirement under the requirement
     // sort, else 0. Each class that orders otherwise hides it with its own.
     bool ordering_value(SortMode mode, std::uint32_t& value) const;
@@ -104,13 +103,14 @@ protected:
     // Stores a text read from a data line: in the arena while the loader fills it.
     void store_text(RecordText& text, std::string_view value);
 
+    // The values efficacy() and requirement() cache, by the rule of the record's class.
     virtual float compute_efficacy() const;
     virtual std::int64_t compute_requirement() const;
 
     mutable float efficacy_cache_ = -1.0F;
     mutable std::int32_t requirement_cache_ = -1;
     mutable std::string description_cache_;
-    ItemCategory category_ = 0;
+    ItemCategory category_ = undefined_category;
     mutable std::uint32_t name_rank_ = 0;
     RecordText name_;
     RecordText location_;

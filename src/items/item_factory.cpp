@@ -13,8 +13,8 @@
 
 namespace {
 
-// Makes the record of the class for a known code (0 for the plain record) with Make, which
-// is given the class's type and returns the new record.
+// Makes the record of the class that category_table gives a known code with Make, which is
+// given the class's type and returns the new record.
 template <typename Make> Item* make_record(int code, Make make) {
     switch (category_info(code).kind) {
     case RecordKind::weapon:

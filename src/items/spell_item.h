@@ -4,8 +4,8 @@
 #include "item.h"
 #include "record_class.h"
 
-// Spells: mana, a prerequisite text, a teacher and costs in PA and coins.
-// They keep the base ordering.
+// Spells: mana, a prerequisite text, a teacher and costs in PA and coins. They keep the base
+// ordering. The template is in spell_item.cpp.
 class SpellItem : public RecordClass<SpellItem, Item, first_code_of(RecordKind::spell)> {
 public:
     static const std::string_view description_template;
