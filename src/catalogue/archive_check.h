@@ -17,7 +17,7 @@ struct ArchiveCheck {
     // Whether the file could be read at all.
     bool read = false;
     std::vector<std::pair<std::size_t, LoadFinding>> findings;
-    // Items kept, by category code.
+    // Items kept, by category code (the position of its entry in category_table).
     std::array<std::size_t, category_count> items_per_category{};
 
     // Lines that were dropped or ignored, against those only read doubtfully.

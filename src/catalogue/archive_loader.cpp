@@ -7,6 +7,7 @@
 #include "archive_file.h"
 #include "archive_parser.h"
 #include "item_list.h"
+#include "items/category_table.h"
 #include "items/field_doubts.h"
 #include "items/record_arena.h"
 #include "line_findings.h"
@@ -69,7 +70,8 @@ int ItemList::load(std::string_view path, LoadSink* sink) {
     {
         LineFindings findings(sink);
         const FieldDoubtScope doubt_scope(findings.listener());
-        records = parse_archive_text(text.substr(0, split), 0, 1, *first_arena, findings);
+        records = parse_archive_text(text.substr(0, split), undefined_category, 1, *first_arena,
+                                     findings);
     }
     if (second_half.joinable()) {
         second_half.join();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "archive_format.h"
+#include "items/category_table.h"
 #include "items/record_arena.h"
 #include "line_findings.h"
 
@@ -57,5 +58,5 @@ int category_at(std::string_view text, std::size_t at) {
         }
         next_start = start;
     }
-    return 0;
+    return undefined_category;
 }

@@ -18,5 +18,5 @@ LargeVector<Item*> parse_archive_text(std::string_view text, int category, std::
                                       RecordArena& arena, LineFindings& findings);
 
 // The category in force at offset at of text, a line start (0, or just after a line feed):
-// that of the last header before it that names one, else 0.
+// that of the last header before it that names one, else the undefined category.
 int category_at(std::string_view text, std::size_t at);

@@ -1,9 +1,11 @@
 #include "line_findings.h"
 
+#include "items/category_table.h"
+
 void LineFindings::report(std::size_t line_number, int category, std::string_view line,
                           int result) {
     if (result == 0) {
-        if (category == 0) {
+        if (category == undefined_category) {
             sink_->found(line_number, LoadFinding::no_category);
         }
         for (const FieldDoubt doubt : doubts_) {

@@ -9,7 +9,7 @@ enum class LoadFinding {
     no_equals,      // rejected: a data line without "=" after a recognised header
     no_name,        // rejected: a data line that begins with "=" (parse_line gives 2)
     unknown_header, // a "[" line that matches no section header: ignored
-    no_category,    // kept: a data line before any recognised header (category 0)
+    no_category,    // kept: a data line before any recognised header (undefined category)
     not_a_number,   // kept: a number field whose text (blanks trimmed) is not wholly a number of
                     // its kind; it reads as its leading number or 0
     number_clamped, // kept: an integer beyond the 32-bit range (clamped), or a decimal beyond

@@ -41,7 +41,7 @@ std::string header_line(int code) {
 std::array<PageLines, page_count> group_into_pages(ItemList& list) {
     std::array<PageLines, page_count> pages;
     list.rewind();
-    int running_code = 0;
+    int running_code = undefined_category;
     int page = 0;
     const std::int32_t total = list.count();
     for (std::int32_t taken = 0; taken < total; ++taken) {

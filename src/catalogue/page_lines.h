@@ -51,5 +51,5 @@ std::string header_line(int code);
 
 // Spreads a list, sorted by category first, over the pages its categories belong to: a
 // header line at each change of category, then the items, in the list's order. Items of
-// category 0 stand at the top of the first page without a header.
+// the undefined category stand at the top of the first page without a header.
 std::array<PageLines, page_count> group_into_pages(ItemList& list);

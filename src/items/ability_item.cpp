@@ -2,13 +2,10 @@
 
 #include "template.h"
 
-AbilityItem::AbilityItem() {
-    set_category(19);
-}
-
-std::string AbilityItem::description() const {
-    return describe(description_template);
-}
+// Wisdom counts in the requirement but has no place here; "Costo: " and the "/" always show.
+const std::string_view AbilityItem::description_template =
+    "%n - {Liv. %lvl, }{For %for, }{Res %res, }{Agi %agi, }{Int %int, }"
+    "{Insegnante: %ins, }{Addestratore %add, }Costo: {Ins. %gpi}/{Add. %gpa}";
 
 std::string AbilityItem::render(std::string_view templ) const {
     std::string w = Item::render(templ);
@@ -23,10 +20,6 @@ int AbilityItem::parse_line(std::string_view line) {
                                   &intelligence_, &wisdom_,      &teacher_,    &trainer_,
                                   &teacher_cost_, &trainer_cost_};
     return read_fields(line, fields);
-}
-
-bool AbilityItem::order_value(SortMode mode, std::uint32_t& value) const {
-    return exact_order_value<AbilityItem>(mode, value);
 }
 
 float AbilityItem::compute_efficacy() const {

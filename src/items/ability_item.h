@@ -1,30 +1,22 @@
 #pragma once
 
+#include "category_table.h"
 #include "item.h"
+#include "record_class.h"
 
-// Abilities (category 19): all six statistics, a teacher and a trainer, each with a cost.
-// They have no location and keep the base ordering.
-class AbilityItem : public Item {
+// Abilities: all six statistics, a teacher and a trainer, each with a cost. They have no
+// location and keep the base ordering. The template is in ability_item.cpp.
+class AbilityItem : public RecordClass<AbilityItem, Item, first_code_of(RecordKind::ability)> {
 public:
-    AbilityItem();
+    static const std::string_view description_template;
 
-    std::string description() const override;
     std::string render(std::string_view templ) const override;
     int parse_line(std::string_view line) override;
-    bool order_value(SortMode mode, std::uint32_t& value) const override;
 
     std::string teacher() const { return std::string(teacher_.view()); }
-    void set_teacher(std::string_view teacher) { teacher_.assign(teacher); }
     std::string trainer() const { return std::string(trainer_.view()); }
-    void set_trainer(std::string_view trainer) { trainer_.assign(trainer); }
     std::int32_t teacher_cost() const { return teacher_cost_; }
     std::int32_t trainer_cost() const { return trainer_cost_; }
-
-    // Wisdom counts in the requirement but has no place here; "Costo: " and the "/"
-    // always show.
-    static constexpr std::string_view description_template =
-        "%n - {Liv. %lvl, }{For %for, }{Res %res, }{Agi %agi, }{Int %int, }"
-        "{Insegnante: %ins, }{Addestratore %add, }Costo: {Ins. %gpi}/{Add. %gpa}";
 
 protected:
     float compute_efficacy() const override;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <stdexcept>
 #include <string_view>
 
 // The record class that create_item makes for a category.
@@ -84,7 +85,10 @@ inline constexpr std::array<CategoryInfo, category_count> category_table = {{
      "Tabella degli Incantesimi"},
 }};
 
-// The entry of a code; that of code 0 for any code outside the table.
+// The category of data lines before any recognised header, and of any code outside the table.
+inline constexpr int undefined_category = category_table[0].code;
+
+// The entry of a code; that of the undefined category for any code outside the table.
 constexpr const CategoryInfo& category_info(int code) {
     return code >= 0 && code < category_count ? category_table[static_cast<std::size_t>(code)]
                                               : category_table[0];
@@ -98,6 +102,17 @@ constexpr int first_code_of(RecordKind kind) {
         }
     }
     return 0;
+}
+
+// The code of the category with this display name, for a class that carries the code of the
+// category it is named after; a name the table lacks does not compile.
+consteval int code_named(std::string_view name) {
+    for (const CategoryInfo& info : category_table) {
+        if (info.name == name) {
+            return info.code;
+        }
+    }
+    throw std::invalid_argument("no category has this name");
 }
 
 // Every entry's position is its code, which the lookups above rely on.

@@ -1,6 +1,7 @@
 #include "item.h"
 
 #include <limits>
+#include <typeinfo>
 
 #include "field_doubts.h"
 #include "record_arena.h"
@@ -145,19 +146,6 @@ int Item::parse_line(std::string_view line) {
     return 0;
 }
 
-Item& Item::copy_from(const Item& other) {
-    category_ = other.category_;
-    set_name(other.name_.view());
-    set_location(other.location_.view());
-    level_ = other.level_;
-    strength_ = other.strength_;
-    resistance_ = other.resistance_;
-    agility_ = other.agility_;
-    wisdom_ = other.wisdom_;
-    intelligence_ = other.intelligence_;
-    return *this;
-}
-
 bool Item::sorts_before(const Item& other) const {
     return base_sorts_before(other);
 }
@@ -180,17 +168,6 @@ void Item::release() {
     RecordArena* const arena = arena_;
     this->~Item();
     arena->release();
-}
-
-int Item::set_name(std::string_view name) {
-    name_.assign(name);
-    set_name_rank(0, 0);
-    return 0;
-}
-
-int Item::set_location(std::string_view location) {
-    location_.assign(location);
-    return 0;
 }
 
 int Item::read_name(std::string_view line) {
@@ -237,16 +214,14 @@ int Item::read_fields(std::string_view line, std::span<const FieldTarget> fields
     return read ? 0 : 1;
 }
 
-bool Item::name_before(const Item& other) const {
-    return name_.view() < other.name_.view();
-}
-
 bool Item::order_value(SortMode mode, std::uint32_t& value) const {
-    return exact_order_value<Item>(mode, value);
+    // Only for a plain record: a further class could order otherwise.
+    return typeid(*this) == typeid(Item) && ordering_value(mode, value);
 }
 
-std::uint32_t Item::base_order_value(SortMode mode) const {
-    return mode == sort_by_requirement ? int_order_bits(requirement()) : 0;
+bool Item::ordering_value(SortMode mode, std::uint32_t& value) const {
+    value = mode == sort_by_requirement ? int_order_bits(requirement()) : 0;
+    return true;
 }
 
 bool Item::base_sorts_before(const Item& other) const {
@@ -260,7 +235,7 @@ bool Item::base_sorts_before(const Item& other) const {
             return mine < theirs;
         }
     }
-    return name_before(other);
+    return name_.view() < other.name_.view();
 }
 
 float Item::compute_efficacy() const {

@@ -4,16 +4,15 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <typeinfo>
 
+#include "category_table.h"
 #include "data_line.h"
 #include "record_text.h"
 #include "sort_mode.h"
 
 class RecordArena;
 
-// Category code carried by every record: 0 undefined, 1 weapons, 2-13 wearables,
-// 14-15 bows and arrows, 16-18 jewels, 19 abilities, 20 spells.
+// Category code carried by every record; category_table.h lists the codes.
 using ItemCategory = std::int32_t;
 
 // The reference-counted record behind every catalogue entry. One record is shared by the
@@ -31,7 +30,8 @@ public:
     Item(const Item&) = delete;
     Item& operator=(const Item&) = delete;
 
-    // Virtual operations, in their fixed slot order.
+    // What each class of record may answer its own way: its derived values, statistics and
+    // texts, how it reads its data line and how it orders.
     virtual float efficacy() const;
     virtual std::int32_t requirement() const;
     virtual ~Item();
@@ -47,7 +47,6 @@ public:
     virtual std::string description() const;
     virtual std::string render(std::string_view templ) const;
     virtual int parse_line(std::string_view line);
-    virtual Item& copy_from(const Item& other);
     virtual bool sorts_before(const Item& other) const;
 
     // The one value besides category and name by which the record orders under mode (0 when
@@ -62,9 +61,6 @@ public:
     Item* retain();
     void release();
     std::int32_t ref_count() const { return ref_count_; }
-
-    int set_name(std::string_view name);
-    int set_location(std::string_view location);
 
     // Takes the name from a data line: the characters before its first "=" (blanks kept),
     // or the whole line without "=". Returns their number; with 0 the name is unchanged.
@@ -100,26 +96,21 @@ protected:
     // then name.
     bool base_sorts_before(const Item& other) const;
 
-    // Category and name comparison shared by every ordering.
-    bool name_before(const Item& other) const;
-
-    // The base ordering's value for order_value: the requirement under the requirement
-    // sort, else 0.
-    std::uint32_t base_order_value(SortMode mode) const;
-    // order_value for a class that adds nothing to the ordering of a base: only when the
-    // record is of that very class, which a further class could order otherwise.
-    template <typename Exactly> bool exact_order_value(SortMode mode, std::uint32_t& value) const;
+    // The value of the base ordering for order_value: the requirement under the requirement
+    // sort, else 0. Each class that orders otherwise hides it with its own.
+    bool ordering_value(SortMode mode, std::uint32_t& value) const;
 
     // Stores a text read from a data line: in the arena while the loader fills it.
     void store_text(RecordText& text, std::string_view value);
 
+    // The values efficacy() and requirement() cache, by the rule of the record's class.
     virtual float compute_efficacy() const;
     virtual std::int64_t compute_requirement() const;
 
     mutable float efficacy_cache_ = -1.0F;
     mutable std::int32_t requirement_cache_ = -1;
     mutable std::string description_cache_;
-    ItemCategory category_ = 0;
+    ItemCategory category_ = undefined_category;
     mutable std::uint32_t name_rank_ = 0;
     RecordText name_;
     RecordText location_;
@@ -139,7 +130,7 @@ private:
 };
 
 // A new record of the class for the code, holding one reference that the caller owns.
-// Codes outside 1..20 give a plain Item with code 0.
+// Codes outside category_table give a plain Item of the undefined category.
 Item* create_item(int code);
 // The same, made in the arena, of which it takes a reference.
 Item* create_item(int code, RecordArena& arena);
@@ -149,16 +140,8 @@ constexpr std::uint32_t int_order_bits(std::int32_t value) {
     return static_cast<std::uint32_t>(value) ^ 0x80000000U;
 }
 
-template <typename Exactly>
-bool Item::exact_order_value(SortMode mode, std::uint32_t& value) const {
-    if (typeid(*this) != typeid(Exactly)) {
-        return false;
-    }
-    value = base_order_value(mode);
-    return true;
-}
-
-// Display name of a category code; "Indefinito" for any code outside 1..20.
+// Display name of a category code; that of the undefined category for any code outside
+// category_table.
 std::string category_name(int code);
 
 // Clamps a wide sum into the 32-bit range used by every statistic.

@@ -1,10 +1,10 @@
-#include <array>
 #include <new>
 #include <type_traits>
 
 #include "ability_item.h"
 #include "armour_item.h"
 #include "bow_item.h"
+#include "category_table.h"
 #include "item.h"
 #include "jewel_item.h"
 #include "record_arena.h"
@@ -13,38 +13,31 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 21> display_names = {
-    "Indefinito",   "Arma",        "Scudo",         "Armatura", "Veste Nera", "Veste Verde",
-    "Veste Bianca", "Veste Rossa", "Veste Arciere", "Elmo",     "Guanti",     "Stivali",
-    "Cintura",      "Mantello",    "Arco",          "Frecce",   "Amuleto",    "Anello",
-    "Bracciale",    "Abilit\xE0",  "Incantesimo"};
-
-// Makes the record of the class for a known code (0 for the plain record) with Make, which
-// is given the class's type and returns the new record.
+// Makes the record of the class that category_table gives a known code with Make, which is
+// given the class's type and returns the new record.
 template <typename Make> Item* make_record(int code, Make make) {
-    if (code == 1) {
+    switch (category_info(code).kind) {
+    case RecordKind::weapon:
         return make(std::type_identity<WeaponItem>{});
-    }
-    if (code >= 2 && code <= 13) {
+    case RecordKind::armour:
         return make(std::type_identity<ArmourItem>{});
-    }
-    if (code == 14 || code == 15) {
+    case RecordKind::bow:
         return make(std::type_identity<BowItem>{});
-    }
-    if (code >= 16 && code <= 18) {
+    case RecordKind::jewel:
         return make(std::type_identity<JewelItem>{});
-    }
-    if (code == 19) {
+    case RecordKind::ability:
         return make(std::type_identity<AbilityItem>{});
-    }
-    if (code == 20) {
+    case RecordKind::spell:
         return make(std::type_identity<SpellItem>{});
+    case RecordKind::plain:
+        break;
     }
     return make(std::type_identity<Item>{});
 }
 
+// The code itself when the table has it, else the undefined category.
 int known_code(int code) {
-    return code >= 1 && code <= 20 ? code : 0;
+    return category_info(code).code;
 }
 
 } // namespace
@@ -69,8 +62,5 @@ Item* create_item(int code, RecordArena& arena) {
 }
 
 std::string category_name(int code) {
-    if (code < 1 || code > 20) {
-        return std::string(display_names[0]);
-    }
-    return std::string(display_names[static_cast<std::size_t>(code)]);
+    return std::string(category_info(code).name);
 }

@@ -2,13 +2,10 @@
 
 #include "template.h"
 
-SpellItem::SpellItem() {
-    set_category(20);
-}
-
-std::string SpellItem::description() const {
-    return describe(description_template);
-}
+// "Costo: " and the "/" always show.
+const std::string_view SpellItem::description_template =
+    "%n - {Liv. %lvl, }{Int %int, }{Sag %sag, }{Mana %man, }{Req. %req, }{Luogo %loc, }"
+    "{Ins. %ins, }Costo: {PA %pac}/{Mon %gpc}";
 
 std::string SpellItem::render(std::string_view templ) const {
     std::string w = Item::render(templ);
@@ -23,10 +20,6 @@ int SpellItem::parse_line(std::string_view line) {
     const FieldTarget fields[] = {&mana_,     &level_,   &intelligence_, &wisdom_,   &prerequisite_,
                                   &location_, &teacher_, &pa_cost_,      &coin_cost_};
     return read_fields(line, fields);
-}
-
-bool SpellItem::order_value(SortMode mode, std::uint32_t& value) const {
-    return exact_order_value<SpellItem>(mode, value);
 }
 
 float SpellItem::compute_efficacy() const {

@@ -34,7 +34,7 @@ class StatItem : public Item {
 public:
     StatItem(ItemCategory code, std::string_view name, const Stats& stats) {
         set_category(code);
-        set_name(name);
+        read_name(name);
         level_ = stats.level;
         strength_ = stats.strength;
         resistance_ = stats.resistance;

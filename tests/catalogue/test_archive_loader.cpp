@@ -148,6 +148,8 @@ TEST(ArchiveHeaders, HeadersWithAnythingElseOnTheLineAreIgnored) {
         ASSERT_EQ(list.load(archive.path()), 0);
         EXPECT_EQ(categories_of(list), std::vector<int>{9}) << header;
     }
+    // The category table's unused spellings are empty: no header matches them.
+    EXPECT_EQ(category_of_header(""), -1);
 }
 
 TEST(ArchiveTrim, RemovesTheCLocaleWhiteSpaceAtBothEnds) {

@@ -77,7 +77,7 @@ TEST(RecordLifetime, RenamedAndOwnRecordsSortByTheirNamesBesideLoadedOnes) {
     list.sort(sort_by_efficacy);
     list.rewind();
     list.next();
-    list.next()->set_name("Zzz"); // was "Ascia", a weapon
+    list.next()->read_name("Zzz"); // was "Ascia", a weapon
     list.sort(sort_by_name);
     EXPECT_EQ(names_of(list), (Names{"Senza categoria", "Spada Corta", "Zzz", "Anello di prova"}));
     list.push_front(make_parsed(1, R"(Ascia Nuova="",4,0,0,"Porto",2,9)"));

@@ -57,7 +57,7 @@ std::vector<std::string> event_log;
 
 class LoggingItem : public Item {
 public:
-    explicit LoggingItem(std::string_view name) { set_name(name); }
+    explicit LoggingItem(std::string_view name) { read_name(name); }
     bool sorts_before(const Item& other) const override {
         event_log.emplace_back("compare");
         return Item::sorts_before(other);
@@ -194,7 +194,7 @@ TEST(SortBusyHook, AnnouncedAroundEverySortEvenOfAnEmptyList) {
 TEST(SortBusyHook, HookInstalledDuringASortIsNotToldItEnded) {
     class InstallingItem : public Item {
     public:
-        explicit InstallingItem(std::string_view name) { set_name(name); }
+        explicit InstallingItem(std::string_view name) { read_name(name); }
         bool sorts_before(const Item& other) const override {
             set_busy_callback([](bool busy) { event_log.emplace_back(busy ? "busy" : "idle"); });
             return Item::sorts_before(other);

@@ -18,7 +18,7 @@ class ProbeItem : public Item {
 public:
     explicit ProbeItem(bool* destroyed = nullptr) : destroyed_(destroyed) {}
     explicit ProbeItem(std::string_view name, int level = 0) : destroyed_(nullptr) {
-        set_name(name);
+        read_name(name);
         level_ = level;
     }
     ~ProbeItem() override {
@@ -36,6 +36,7 @@ public:
         wisdom_ = wisdom;
         intelligence_ = intelligence;
     }
+    void set_location(std::string_view location) { location_.assign(location); }
 
     std::string render(std::string_view templ) const override {
         ++renders;
@@ -184,35 +185,6 @@ TEST(BaseDescription, RenderedOnceThenCached) {
     EXPECT_EQ(item.description(), first);
     EXPECT_EQ(item.cached_description(), first);
     EXPECT_EQ(item.renders, 1);
-}
-
-TEST(CopyFrom, CopiesBaseFieldsOnly) {
-    const ItemRef weapon = record_from(1, R"(Spada Corta="+1 For",10,0,2,"Fabbro di Rocca",3,7)");
-    ProbeItem copy;
-    copy.read_name("Vecchio");
-    copy.set_stats(9, 9, 9, 9, 9, 9);
-    EXPECT_EQ(copy.requirement(), 54);
-    copy.retain();
-    EXPECT_EQ(&copy.copy_from(*weapon), &copy);
-    EXPECT_EQ(copy.category(), 1);
-    EXPECT_EQ(copy.name(), "Spada Corta");
-    EXPECT_EQ(copy.location(), "Fabbro di Rocca");
-    EXPECT_EQ(copy.level(), 0);
-    EXPECT_EQ(copy.strength(), 10);
-    EXPECT_EQ(copy.resistance(), 0);
-    EXPECT_EQ(copy.agility(), 0);
-    EXPECT_EQ(copy.wisdom(), 2);
-    EXPECT_EQ(copy.intelligence(), 0);
-    EXPECT_EQ(copy.requirement(), 54); // the cache is kept
-    EXPECT_EQ(copy.ref_count(), 2);
-    copy.release();
-
-    ProbeItem blank;
-    copy.copy_from(copy).copy_from(blank);
-    EXPECT_EQ(copy.name(), "");
-    EXPECT_EQ(copy.location(), "");
-    EXPECT_EQ(copy.category(), 0);
-    EXPECT_EQ(copy.efficacy(), 0.0F);
 }
 
 class BaseOrdering : public SortModeTest {};

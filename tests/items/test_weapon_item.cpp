@@ -114,17 +114,6 @@ TEST(WeaponItem, OverflowingFieldsSaturate) {
               "C - Dmg -2147483648--2147483648 (-2147483648), ");
 }
 
-TEST(WeaponItem, CopyFromLeavesWeaponFields) {
-    const Held target = weapon(R"(A="+1",1,1,1,"",2,4)");
-    const Held source = weapon(R"(B="+9",5,5,5,"Qui",8,9)");
-    target->copy_from(*source);
-    EXPECT_EQ(target->name(), "B");
-    EXPECT_EQ(target->location(), "Qui");
-    EXPECT_EQ(target->bonus(), "+1");
-    EXPECT_EQ(target->min_damage(), 2);
-    EXPECT_EQ(target->max_damage(), 4);
-}
-
 class WeaponOrdering : public SortModeTest {};
 
 TEST_F(WeaponOrdering, EfficacySortComparesAverageDamageThenName) {
