@@ -136,8 +136,14 @@ void play_session(MainDialog& dialog) {
 // Plays the session in the window that the program's start-up opened: the first event the
 // loop handles comes after the window has initialised and shown itself.
 void play_in_shown_window() {
-    auto* dialog = qobject_cast<MainDialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr || !dialog->isVisible()) {
+    MainDialog* dialog = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<MainDialog*>(widget);
+            window != nullptr && window->isVisible()) {
+            dialog = window;
+        }
+    }
+    if (dialog == nullptr) {
         std::fprintf(stderr, "window_session: the window is not open\n");
         session_failed = true;
         QApplication::exit(1);
