@@ -44,6 +44,11 @@ QString unreadable_reason(const QString& file_path) {
     return {};
 }
 
+QString read_failure_reason(const QString& file_path) {
+    const QString why = unreadable_reason(file_path);
+    return why.isEmpty() ? QStringLiteral("non si riesce a leggerlo") : why;
+}
+
 CatalogueFile::CatalogueFile()
     : items_(std::make_unique<ItemList>()), path_(default_path()), named_(false) {
 }
@@ -60,10 +65,7 @@ std::unique_ptr<ItemList> CatalogueFile::read(const QString& path, QString& why)
     const QString file_path = catalogue_file_path(path);
     auto fresh = std::make_unique<ItemList>();
     if (fresh->load(QFile::encodeName(file_path).toStdString()) != 0) {
-        why = unreadable_reason(file_path);
-        if (why.isEmpty()) {
-            why = QStringLiteral("non si riesce a leggerlo");
-        }
+        why = read_failure_reason(file_path);
         return nullptr;
     }
     path_ = file_path;

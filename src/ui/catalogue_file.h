@@ -48,3 +48,7 @@ QString read_failure_message(const QString& file_path, const QString& why);
 // Why the file cannot be read, in one Italian phrase ("il file non esiste"); empty when it
 // looks readable.
 QString unreadable_reason(const QString& file_path);
+
+// Why a file that failed to load could not be read: unreadable_reason, or, when the file
+// looked readable, a general phrase.
+QString read_failure_reason(const QString& file_path);

@@ -67,8 +67,7 @@ int check(const QString& file, std::ostream& out, std::ostream& err) {
     const ArchiveCheck result =
         why.isEmpty() ? check_archive(QFile::encodeName(path).toStdString()) : ArchiveCheck{};
     if (!result.read) {
-        err << program_name << ": " << name << ": "
-            << (why.isEmpty() ? QStringLiteral("non si riesce a leggerlo") : why).toStdString()
+        err << program_name << ": " << name << ": " << read_failure_reason(path).toStdString()
             << '\n';
         return 2;
     }
