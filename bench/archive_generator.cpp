@@ -6,8 +6,6 @@
 #include <random>
 #include <unistd.h>
 
-#include "catalogue/item_list.h"
-
 namespace {
 
 constexpr std::array<std::string_view, 21> section_headers = {"",
@@ -207,7 +205,7 @@ GeneratedArchive::~GeneratedArchive() {
     std::filesystem::remove(path_, ignored);
 }
 
-int load_generated(ItemList& list, const ArchiveShape& shape) {
+torvane::Catalogue load_generated(const ArchiveShape& shape) {
     const GeneratedArchive archive(shape);
-    return list.load(archive.path().string());
+    return torvane::Catalogue::load(archive.path().string()).catalogue;
 }

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-class ItemList;
+#include "catalogue/catalogue.h"
 
 struct ArchiveShape {
     std::size_t items = 1000; // data lines, every one accepted by its category
@@ -37,6 +37,6 @@ private:
     std::size_t bytes_ = 0;
 };
 
-// Loads a generated archive of this shape into list (through a temporary file, as the
-// program loads "archive.dat"). Returns the result of ItemList::load.
-int load_generated(ItemList& list, const ArchiveShape& shape);
+// Loads a generated archive of this shape (through a temporary file, as the program loads
+// "archive.dat"); empty should the file not be read.
+torvane::Catalogue load_generated(const ArchiveShape& shape);

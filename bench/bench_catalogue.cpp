@@ -1,41 +1,36 @@
 #include <benchmark/benchmark.h>
 
 #include <map>
-#include <memory>
 
 #include "archive_generator.h"
-#include "catalogue/item_list.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/item_view.h"
 
 namespace {
 
+using namespace torvane;
+
 constexpr std::uint32_t seed = 20261207;
 
-// One catalogue per size in the order load leaves it, shared by the benchmarks that copy it.
-ItemList& loaded_catalogue(std::size_t items) {
-    static std::map<std::size_t, std::unique_ptr<ItemList>> catalogues;
-    auto& catalogue = catalogues[items];
-    if (!catalogue) {
-        catalogue = std::make_unique<ItemList>();
-        load_generated(*catalogue, {.items = items, .seed = seed});
+// One catalogue per size, shared by the benchmarks.
+const Catalogue& catalogue_of(std::size_t items) {
+    static std::map<std::size_t, Catalogue> catalogues;
+    auto [entry, made] = catalogues.try_emplace(items);
+    if (made) {
+        entry->second = load_generated({.items = items, .seed = seed});
     }
-    return *catalogue;
+    return entry->second;
 }
 
-// One catalogue per size as the window keeps it: loaded, then sorted by name.
-ItemList& window_catalogue(std::size_t items) {
-    static std::map<std::size_t, std::unique_ptr<ItemList>> catalogues;
-    auto& catalogue = catalogues[items];
-    if (!catalogue) {
-        catalogue = std::make_unique<ItemList>();
-        load_generated(*catalogue, {.items = items, .seed = seed});
-        catalogue->sort(sort_by_name);
+// The whole catalogue as the window keeps it: sorted by name.
+const ItemView& by_name(std::size_t items) {
+    static std::map<std::size_t, ItemView> views;
+    auto [entry, made] = views.try_emplace(items);
+    if (made) {
+        entry->second = listing_order(catalogue_of(items));
+        sort(entry->second, sort_by_name);
     }
-    return *catalogue;
-}
-
-// A list sharing the catalogue's records in the catalogue's own order.
-std::unique_ptr<ItemList> same_order_view(const ItemList& catalogue) {
-    return catalogue.filter_min(0, 0, 0, 0, 0, 0, 0)->filter_min(0, 0, 0, 0, 0, 0, 0);
+    return entry->second;
 }
 
 void set_counters(benchmark::State& state, std::size_t items) {
@@ -43,18 +38,17 @@ void set_counters(benchmark::State& state, std::size_t items) {
                             static_cast<std::int64_t>(items));
 }
 
-// Loads into an empty list, as the window does once; the list is destroyed untimed.
+// Loads the archive file, as the window does once; the catalogue goes untimed.
 void BM_Load(benchmark::State& state) {
     const auto items = static_cast<std::size_t>(state.range(0));
     const GeneratedArchive archive({.items = items, .seed = seed});
     const std::string path = archive.path().string();
     bool whole = true;
     for (auto _ : state) {
-        auto list = std::make_unique<ItemList>();
-        benchmark::DoNotOptimize(list->load(path));
+        LoadResult loaded = Catalogue::load(path);
         state.PauseTiming();
-        whole = whole && static_cast<std::size_t>(list->count()) == items;
-        list.reset();
+        whole = whole && loaded.catalogue.size() == items;
+        loaded = {};
         state.ResumeTiming();
     }
     if (!whole) {
@@ -65,31 +59,29 @@ void BM_Load(benchmark::State& state) {
     set_counters(state, items);
 }
 
-// Sorts a fresh view in load order each time: the catalogue as the window first sorts it.
+// Sorts the catalogue in the loader's order: the catalogue as the window first sorts it.
 void BM_SortFromLoadOrder(benchmark::State& state) {
     const auto mode = static_cast<SortMode>(state.range(0));
     const auto items = static_cast<std::size_t>(state.range(1));
-    const ItemList& catalogue = loaded_catalogue(items);
+    const ItemView listed = listing_order(catalogue_of(items));
+    ItemView view;
     for (auto _ : state) {
         state.PauseTiming();
-        auto view = same_order_view(catalogue);
+        view = listed;
         state.ResumeTiming();
-        view->sort(mode);
-        state.PauseTiming();
-        view.reset();
-        state.ResumeTiming();
+        sort(view, mode);
     }
     set_counters(state, items);
 }
 
-// Sorts a list that is already in order: every later sort of the kept catalogue.
+// Sorts a view that is already in order: every later sort of the kept catalogue.
 void BM_SortFromSortedOrder(benchmark::State& state) {
     const auto mode = static_cast<SortMode>(state.range(0));
     const auto items = static_cast<std::size_t>(state.range(1));
-    auto view = same_order_view(loaded_catalogue(items));
-    view->sort(mode);
+    ItemView view = listing_order(catalogue_of(items));
+    sort(view, mode);
     for (auto _ : state) {
-        view->sort(mode);
+        sort(view, mode);
     }
     set_counters(state, items);
 }
@@ -98,57 +90,51 @@ void BM_SortFromSortedOrder(benchmark::State& state) {
 void BM_SortFromReverseOrder(benchmark::State& state) {
     const auto mode = static_cast<SortMode>(state.range(0));
     const auto items = static_cast<std::size_t>(state.range(1));
-    auto sorted = same_order_view(loaded_catalogue(items));
-    sorted->sort(mode);
+    ItemView sorted = listing_order(catalogue_of(items));
+    sort(sorted, mode);
+    ItemView view;
     for (auto _ : state) {
         state.PauseTiming();
-        auto view = sorted->filter_min(0, 0, 0, 0, 0, 0, 0);
+        view = filter_min(sorted, {});
         state.ResumeTiming();
-        view->sort(mode);
-        state.PauseTiming();
-        view.reset();
-        state.ResumeTiming();
+        sort(view, mode);
     }
     set_counters(state, items);
 }
 
-// Filters and searches include destroying their result, as the window does after showing it.
 void BM_FilterMin(benchmark::State& state) {
     const auto items = static_cast<std::size_t>(state.range(0));
-    const ItemList& catalogue = window_catalogue(items);
+    const ItemView& whole = by_name(items);
     for (auto _ : state) {
-        auto result = catalogue.filter_min(10, 0, 0, 0, 20, 0, 0);
-        benchmark::DoNotOptimize(result->count());
+        benchmark::DoNotOptimize(filter_min(whole, {10, 0, 0, 0, 20, 0, 0}).size());
     }
     set_counters(state, items);
 }
 
 void BM_FilterStats(benchmark::State& state) {
     const auto items = static_cast<std::size_t>(state.range(0));
-    const ItemList& catalogue = window_catalogue(items);
+    const ItemView& whole = by_name(items);
     for (auto _ : state) {
-        auto result = catalogue.filter_stats(40, 50, 50, 50, 50, 50, 30, 1);
-        benchmark::DoNotOptimize(result->count());
+        benchmark::DoNotOptimize(
+            filter_stats(whole, {40, 50, 50, 50, 50, 50, 30}, BoundMode::at_most).size());
     }
     set_counters(state, items);
 }
 
 void BM_SearchName(benchmark::State& state) {
     const auto items = static_cast<std::size_t>(state.range(0));
-    const ItemList& catalogue = window_catalogue(items);
+    const ItemView& whole = by_name(items);
     for (auto _ : state) {
-        auto result = catalogue.search_name("spada");
-        benchmark::DoNotOptimize(result->count());
+        benchmark::DoNotOptimize(search_name(whole, "spada").size());
     }
     set_counters(state, items);
 }
 
 void BM_SearchNameRare(benchmark::State& state) {
     const auto items = static_cast<std::size_t>(state.range(0));
-    const ItemList& catalogue = window_catalogue(items);
+    const ItemView& whole = by_name(items);
     for (auto _ : state) {
-        auto result = catalogue.search_name("citt\xE0 alta 7");
-        benchmark::DoNotOptimize(result->count());
+        benchmark::DoNotOptimize(search_name(whole, "citt\xE0 alta 7").size());
     }
     set_counters(state, items);
 }

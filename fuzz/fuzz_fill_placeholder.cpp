@@ -9,6 +9,8 @@
 #include "items/template.h"
 #include "literal_fill.h"
 
+using torvane::fill_placeholder;
+
 // NOLINTNEXTLINE(readability-identifier-naming): the name libFuzzer calls
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // Layout: placeholder length, value length, placeholder, value, text.

@@ -1,84 +1,49 @@
-// Loads arbitrary bytes as an archive file, then sorts, filters and searches the catalogue
-// and renders every description, as the window would.
+// Reads arbitrary bytes as an archive, then sorts, filters and searches the catalogue and
+// renders every description, as the window would.
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 
-#include "catalogue/item_list.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/item_view.h"
 #include "catalogue/load_findings.h"
+#include "items/description.h"
 #include "items/text_1252.h"
 
 namespace {
 
-// One scratch file per process, removed at exit.
-class ScratchFile {
-public:
-    ScratchFile() {
-        char name[] = "/tmp/torvane-fuzz-XXXXXX";
-        const int fd = mkstemp(name);
-        if (fd < 0) {
-            std::abort();
-        }
-        close(fd);
-        path_ = name;
-    }
-    ~ScratchFile() { std::remove(path_.c_str()); }
-    ScratchFile(const ScratchFile&) = delete;
-    ScratchFile& operator=(const ScratchFile&) = delete;
-
-    const std::string& write(const std::uint8_t* data, std::size_t size) {
-        std::FILE* const file = std::fopen(path_.c_str(), "wb");
-        if (file == nullptr || std::fwrite(data, 1, size, file) != size) {
-            std::abort();
-        }
-        std::fclose(file);
-        return path_;
-    }
-
-private:
-    std::string path_;
-};
+using namespace torvane;
 
 // Seven bounds from the start of the input (missing bytes read as 0).
-std::int32_t bound_at(const std::uint8_t* data, std::size_t size, std::size_t index) {
-    std::uint32_t bits = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
-        const std::size_t at = index * 4 + i;
-        bits = bits << 8 | (at < size ? data[at] : 0U);
+StatBounds bounds_of(const std::uint8_t* data, std::size_t size) {
+    std::int32_t b[7] = {};
+    for (std::size_t index = 0; index < 7; ++index) {
+        std::uint32_t bits = 0;
+        for (std::size_t i = 0; i < 4; ++i) {
+            const std::size_t at = index * 4 + i;
+            bits = bits << 8 | (at < size ? data[at] : 0U);
+        }
+        std::memcpy(&b[index], &bits, sizeof bits);
     }
-    std::int32_t bound = 0;
-    std::memcpy(&bound, &bits, sizeof bound);
-    return bound;
+    return {b[0], b[1], b[2], b[3], b[4], b[5], b[6]};
 }
 
-// Renders every description of the list and checks that the list is whole.
-void describe_all(ItemList& list) {
-    list.rewind();
-    std::int32_t seen = 0;
-    while (Item* item = list.next()) {
-        item->description();
-        ++seen;
-    }
-    if (seen != list.count()) {
-        std::abort();
+// Renders every description of the view.
+void describe_all(std::span<const Item* const> view) {
+    for (const Item* item : view) {
+        description(*item);
     }
 }
 
-// Whether the list is in order: no item sorts before the one in front of it.
-void check_sorted(ItemList& list) {
-    list.rewind();
-    const Item* previous = list.next();
-    while (const Item* item = list.next()) {
-        if (item->sorts_before(*previous)) {
+// Whether the view is in order: no record sorts before the one in front of it.
+void check_sorted(std::span<const Item* const> view, SortMode mode) {
+    for (std::size_t i = 1; i < view.size(); ++i) {
+        if (sorts_before(*view[i], *view[i - 1], mode)) {
             std::abort();
         }
-        previous = item;
     }
 }
 
@@ -86,11 +51,11 @@ void check_sorted(ItemList& list) {
 class CheckingSink : public LoadSink {
 public:
     explicit CheckingSink(std::size_t lines) : lines_(lines) {}
-    void found(std::size_t line_number, LoadFinding /*finding*/) override {
-        if (line_number == 0 || line_number < last_ || line_number > lines_) {
+    void found(const Finding& finding) override {
+        if (finding.line == 0 || finding.line < last_ || finding.line > lines_) {
             std::abort();
         }
-        last_ = line_number;
+        last_ = finding.line;
     }
 
 private:
@@ -102,51 +67,43 @@ private:
 
 // NOLINTNEXTLINE(readability-identifier-naming): the name libFuzzer calls
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static ScratchFile scratch;
-    ItemList catalogue;
-    if (catalogue.load(scratch.write(data, size)) != 0) {
-        std::abort();
-    }
-    const std::int32_t loaded = catalogue.count();
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const Catalogue catalogue = Catalogue::from_text(text);
+    const std::size_t loaded = catalogue.size();
     {
         // Listening to the findings changes nothing in what is loaded.
-        CheckingSink sink(static_cast<std::size_t>(std::count(data, data + size, '\n')) + 1);
-        ItemList heard;
-        if (heard.load(scratch.write(data, size), &sink) != 0 || heard.count() != loaded) {
+        CheckingSink sink(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+        if (Catalogue::from_text(text, &sink).size() != loaded) {
             std::abort();
         }
     }
+    ItemView whole = listing_order(catalogue);
     for (const SortMode mode : {sort_by_efficacy, sort_by_requirement, sort_by_name}) {
-        catalogue.sort(mode);
-        if (catalogue.count() != loaded) {
+        sort(whole, mode);
+        if (whole.size() != loaded) {
             std::abort();
         }
-        check_sorted(catalogue);
+        check_sorted(whole, mode);
     }
-    describe_all(catalogue);
+    describe_all(whole);
 
-    std::int32_t b[7];
-    for (std::size_t i = 0; i < 7; ++i) {
-        b[i] = bound_at(data, size, i);
-    }
-    const std::unique_ptr<ItemList> at_least =
-        catalogue.filter_min(b[0], b[1], b[2], b[3], b[4], b[5], b[6]);
-    const std::unique_ptr<ItemList> at_most =
-        catalogue.filter_stats(b[0], b[1], b[2], b[3], b[4], b[5], b[6], 1);
-    at_least->sort(sort_by_requirement);
-    at_most->sort(sort_by_efficacy);
-    describe_all(*at_least);
-    describe_all(*at_most);
+    const StatBounds bounds = bounds_of(data, size);
+    ItemView at_least = filter_min(whole, bounds);
+    ItemView at_most = filter_stats(whole, bounds, BoundMode::at_most);
+    sort(at_least, sort_by_requirement);
+    sort(at_most, sort_by_efficacy);
+    check_sorted(at_least, sort_by_requirement);
+    check_sorted(at_most, sort_by_efficacy);
+    describe_all(at_least);
+    describe_all(at_most);
 
     // A piece of the input, lower-cased as the window does, as the search text.
     const std::size_t piece = size > 30 ? data[28] % 8 : 0;
-    const std::string text =
-        to_lower_1252(std::string_view(reinterpret_cast<const char*>(data), size)
-                          .substr(size > 30 ? 29 : 0, piece));
-    const std::unique_ptr<ItemList> found = catalogue.search_name(text);
-    found->sort(sort_by_name);
-    describe_all(*found);
-    if (found->count() > loaded || at_least->count() > loaded || at_most->count() > loaded) {
+    const std::string search = to_lower_1252(text.substr(size > 30 ? 29 : 0, piece));
+    ItemView found = search_name(whole, search);
+    sort(found, sort_by_name);
+    describe_all(found);
+    if (found.size() > loaded || at_least.size() > loaded || at_most.size() > loaded) {
         std::abort();
     }
     return 0;

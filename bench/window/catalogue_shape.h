@@ -4,7 +4,7 @@
 
 #include <string>
 
-class ItemList;
+#include "catalogue/catalogue.h"
 
 struct CatalogueShape {
     int categories = 0; // categories with at least one item
@@ -17,4 +17,4 @@ struct CatalogueShape {
 };
 
 // Reads the catalogue once.
-CatalogueShape shape_of_catalogue(ItemList& catalogue);
+CatalogueShape shape_of_catalogue(const torvane::Catalogue& catalogue);

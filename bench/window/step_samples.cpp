@@ -47,7 +47,7 @@ double StepSamples::max_wall_ms() const {
 }
 
 Targets targets_for(long items) {
-    return items <= 100000 ? Targets{1000, 300, 300} : Targets{8000, 3000, 1536};
+    return items <= 100000 ? Targets{90, 12, 300} : Targets{8000, 3000, 250};
 }
 
 void print_table_head() {

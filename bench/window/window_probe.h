@@ -75,7 +75,7 @@ public:
     ScrollTiming scroll(int page, int steps);
 
     MainDialog& dialog() { return *dialog_; }
-    ItemList& catalogue() { return catalogue_.items(); }
+    const torvane::Catalogue& catalogue() const { return catalogue_.catalogue(); }
     // Runs what the window has queued and paints it, as the event loop would before the
     // next user input.
     void settle();

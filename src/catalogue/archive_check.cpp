@@ -2,67 +2,30 @@
 
 #include <numeric>
 
-#include "item_list.h"
+#include "catalogue.h"
+#include "items/parse_line.h"
 #include "items/text_1252.h"
+
+namespace torvane {
 
 namespace {
 
 class CollectingSink final : public LoadSink {
 public:
     explicit CollectingSink(ArchiveCheck& check) : check_(check) {}
-    void found(std::size_t line_number, LoadFinding finding) override {
-        check_.findings.emplace_back(line_number, finding);
-    }
+    void found(const Finding& finding) override { check_.findings.push_back(finding); }
 
 private:
     ArchiveCheck& check_;
 };
 
-} // namespace
-
-std::size_t ArchiveCheck::rejected() const {
-    std::size_t count = 0;
-    for (const auto& [line, finding] : findings) {
-        count += is_rejection(finding) ? 1 : 0;
+void count_items(const Catalogue& catalogue, ArchiveCheck& check) {
+    for (const Item& item : catalogue.items()) {
+        ++check.items_per_category[static_cast<std::size_t>(category_info(item.category).code)];
     }
-    return count;
 }
 
-std::size_t ArchiveCheck::items() const {
-    return std::accumulate(items_per_category.begin(), items_per_category.end(), std::size_t{0});
-}
-
-ArchiveCheck check_archive(std::string_view path) {
-    ArchiveCheck check;
-    CollectingSink sink(check);
-    ItemList list;
-    check.read = list.load(path, &sink) == 0;
-    list.rewind();
-    while (const Item* item = list.next()) {
-        const auto code = static_cast<std::size_t>(item->category());
-        if (code < check.items_per_category.size()) {
-            ++check.items_per_category[code];
-        }
-    }
-    return check;
-}
-
-bool is_rejection(LoadFinding finding) {
-    switch (finding) {
-    case LoadFinding::empty_field:
-    case LoadFinding::no_equals:
-    case LoadFinding::no_name:
-    case LoadFinding::unknown_header:
-        return true;
-    case LoadFinding::no_category:
-    case LoadFinding::not_a_number:
-    case LoadFinding::number_clamped:
-        return false;
-    }
-    return true;
-}
-
-std::string_view finding_text(LoadFinding finding) {
+std::string_view phrase(LoadFinding finding) {
     switch (finding) {
     case LoadFinding::empty_field:
         return "riga scartata: ha un campo vuoto";
@@ -74,6 +37,8 @@ std::string_view finding_text(LoadFinding finding) {
         return "intestazione ignorata: non corrisponde a nessuna sezione";
     case LoadFinding::no_category:
         return "oggetto senza categoria: precede ogni intestazione riconosciuta";
+    case LoadFinding::missing_fields:
+        return "la riga finisce presto: i campi mancanti ripetono l'ultimo presente";
     case LoadFinding::not_a_number:
         return "campo numerico non valido: vale il numero con cui comincia, o 0";
     case LoadFinding::number_clamped:
@@ -82,9 +47,71 @@ std::string_view finding_text(LoadFinding finding) {
     return "riga non riconosciuta";
 }
 
+} // namespace
+
+std::size_t ArchiveCheck::rejected() const {
+    std::size_t count = 0;
+    for (const Finding& finding : findings) {
+        count += is_rejection(finding.kind) ? 1 : 0;
+    }
+    return count;
+}
+
+std::size_t ArchiveCheck::items() const {
+    return std::accumulate(items_per_category.begin(), items_per_category.end(), std::size_t{0});
+}
+
+ArchiveCheck check_archive(std::string_view path) {
+    ArchiveCheck check;
+    CollectingSink sink(check);
+    const LoadResult result = Catalogue::load(path, &sink);
+    check.status = result.status;
+    count_items(result.catalogue, check);
+    return check;
+}
+
+ArchiveCheck check_archive_text(std::string_view text) {
+    ArchiveCheck check;
+    CollectingSink sink(check);
+    count_items(Catalogue::from_text(text, &sink), check);
+    return check;
+}
+
+bool is_rejection(LoadFinding finding) {
+    switch (finding) {
+    case LoadFinding::empty_field:
+    case LoadFinding::no_equals:
+    case LoadFinding::no_name:
+    case LoadFinding::unknown_header:
+        return true;
+    case LoadFinding::no_category:
+    case LoadFinding::missing_fields:
+    case LoadFinding::not_a_number:
+    case LoadFinding::number_clamped:
+        return false;
+    }
+    return true;
+}
+
+std::string finding_text(const Finding& finding) {
+    std::string text(phrase(finding.kind));
+    const std::span<const std::string_view> names = field_names(finding.category);
+    const char* separator = " (";
+    for (std::size_t field = 0; field < names.size(); ++field) {
+        if ((finding.fields >> field & 1U) != 0) {
+            text.append(separator).append(names[field]);
+            separator = ", ";
+        }
+    }
+    if (*separator == ',') {
+        text += ')';
+    }
+    return text;
+}
+
 void write_check_report(const ArchiveCheck& check, std::string_view name, std::ostream& out) {
-    for (const auto& [line, finding] : check.findings) {
-        out << name << ':' << line << ": " << finding_text(finding) << '\n';
+    for (const Finding& finding : check.findings) {
+        out << name << ':' << finding.line << ": " << finding_text(finding) << '\n';
     }
     out << name << ": " << check.items() << (check.items() == 1 ? " oggetto" : " oggetti");
     const char* separator = " (";
@@ -98,3 +125,5 @@ void write_check_report(const ArchiveCheck& check, std::string_view name, std::o
     out << (check.items() > 0 ? ")" : "") << ", " << check.rejected()
         << (check.rejected() == 1 ? " riga scartata" : " righe scartate") << '\n';
 }
+
+} // namespace torvane

@@ -3,20 +3,23 @@
 #include <array>
 #include <cstddef>
 #include <ostream>
+#include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "items/category_table.h"
 #include "load_findings.h"
+#include "read_status.h"
+
+namespace torvane {
 
 // What a load of an archive found, for the people who write archive files: every line it
 // dropped, ignored or read doubtfully, and the items it kept per category. The window's
 // loading is the same; it just does not ask.
 struct ArchiveCheck {
-    // Whether the file could be read at all.
-    bool read = false;
-    std::vector<std::pair<std::size_t, LoadFinding>> findings;
+    // Whether the file could be read at all, and if not, why.
+    ReadStatus status = ReadStatus::read;
+    std::vector<Finding> findings;
     // Items kept, by category code (the position of its entry in category_table).
     std::array<std::size_t, category_count> items_per_category{};
 
@@ -26,13 +29,17 @@ struct ArchiveCheck {
 };
 
 ArchiveCheck check_archive(std::string_view path);
+// The same for an archive held in memory.
+ArchiveCheck check_archive_text(std::string_view text);
 
 // Whether the loader drops or ignores a line with this finding, rather than keeping it.
 bool is_rejection(LoadFinding finding);
 
-// The finding in one Italian phrase, UTF-8.
-std::string_view finding_text(LoadFinding finding);
+// The finding in one Italian phrase, UTF-8, naming the fields it is about.
+std::string finding_text(const Finding& finding);
 
 // One line per finding as "NAME:LINE: reason", then one summary line of the items per
-// category, UTF-8; name is how the file is called in the report.
+// category, UTF-8; name is how the file is called in the report (UTF-8).
 void write_check_report(const ArchiveCheck& check, std::string_view name, std::ostream& out);
+
+} // namespace torvane

@@ -1,43 +1,136 @@
 #include "archive_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
-#include <cstdio>
-#include <filesystem>
-#include <memory>
+#include <cerrno>
+#include <cstdint>
+#include <string>
+
+namespace torvane {
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
+// Texts of records are kept by 32-bit places in the file.
+constexpr std::uint64_t largest_file = (std::uint64_t{1} << 32) - 1;
+
+ReadStatus status_of_error(int error) {
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return ReadStatus::missing;
+    case EACCES:
+    case EPERM:
+        return ReadStatus::no_permission;
+    case EISDIR:
+        return ReadStatus::not_a_file;
+    default:
+        return ReadStatus::unreadable;
+    }
+}
+
+// Closes the file when it goes out of scope.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
 };
 
 } // namespace
 
+std::string_view read_status_text(ReadStatus status) {
+    switch (status) {
+    case ReadStatus::read:
+        return {};
+    case ReadStatus::missing:
+        return "il file non esiste";
+    case ReadStatus::not_a_file:
+        return "non è un file ordinario";
+    case ReadStatus::no_permission:
+        return "non si ha il permesso di leggerlo";
+    case ReadStatus::too_large:
+        return "è troppo grande (4 GiB o più)";
+    case ReadStatus::unreadable:
+        break;
+    }
+    return "non si riesce a leggerlo";
+}
+
 // The file is read in one block of the size it claims, and on to its end should it have grown
 // meanwhile (some files of the system claim no size at all).
-bool ArchiveFile::read(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        return false;
+ArchiveFile ArchiveFile::read(std::string_view path, ReadStatus& status) {
+    ArchiveFile file;
+    if (path.find('\0') != std::string_view::npos) {
+        status = ReadStatus::missing;
+        return file;
     }
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
-        return false;
+    const std::string name(path);
+    // Non-blocking, so that opening a FIFO does not wait for a writer; it is refused below.
+    const FileDescriptor fd(::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    struct stat info {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0) {
+        status = status_of_error(errno);
+        return file;
     }
-    const std::uintmax_t claimed = std::filesystem::file_size(path, error);
+    if (!S_ISREG(info.st_mode)) {
+        status = ReadStatus::not_a_file;
+        return file;
+    }
     // One byte more than claimed, so that the first read already meets the end.
-    std::size_t capacity =
-        error ? std::size_t{1} << 16 : std::max<std::size_t>(claimed + 1, std::size_t{1} << 16);
-    block_ = LargeBlock(capacity);
-    size_ = 0;
-    for (;;) {
-        size_ += std::fread(chars() + size_, 1, capacity - size_, file.get());
-        if (size_ < capacity) {
-            return std::ferror(file.get()) == 0;
-        }
-        LargeBlock grown(capacity * 2);
-        std::copy_n(block_.data(), size_, grown.data());
-        block_ = std::move(grown);
-        capacity *= 2;
+    auto capacity = std::max<std::uint64_t>(static_cast<std::uint64_t>(info.st_size) + 1,
+                                            std::uint64_t{1} << 16);
+    if (capacity > largest_file + 1) {
+        status = ReadStatus::too_large;
+        return file;
     }
+    file.block_ = LargeBlock(capacity);
+    for (;;) {
+        const ssize_t got =
+            ::read(fd.get(), file.block_.data() + file.size_, capacity - file.size_);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            status = status_of_error(errno);
+            return {};
+        }
+        if (got == 0) {
+            break;
+        }
+        file.size_ += static_cast<std::size_t>(got);
+        if (file.size_ == capacity) {
+            if (capacity > largest_file) {
+                status = ReadStatus::too_large;
+                return {};
+            }
+            LargeBlock grown(capacity * 2);
+            std::copy_n(file.block_.data(), file.size_, grown.data());
+            file.block_ = std::move(grown);
+            capacity *= 2;
+        }
+    }
+    status = ReadStatus::read;
+    return file;
 }
+
+ArchiveFile ArchiveFile::copy_of(std::string_view text) {
+    ArchiveFile file;
+    file.block_ = LargeBlock(std::max<std::size_t>(text.size(), 1));
+    std::copy(text.begin(), text.end(), reinterpret_cast<char*>(file.block_.data()));
+    file.size_ = text.size();
+    return file;
+}
+
+} // namespace torvane

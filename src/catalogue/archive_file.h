@@ -1,23 +1,29 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
 #include <string_view>
 
 #include "items/large_memory.h"
+#include "read_status.h"
 
-// The bytes of an archive file, read in one block.
+namespace torvane {
+
+// The bytes of an archive, read from a file in one block or copied from memory.
 class ArchiveFile {
 public:
-    // Reads the whole file; false when it cannot be opened or read. Only a regular file is
-    // read: a folder, a pipe or a device could block the program or never end.
-    bool read(const std::string& path);
+    ArchiveFile() = default;
 
-    std::string_view text() const { return {chars(), size_}; }
+    // Reads the whole file at path (bytes as the system takes them, no NUL inside). Only a
+    // regular file is read: a folder, a pipe or a device could block the program or never end.
+    static ArchiveFile read(std::string_view path, ReadStatus& status);
+    // A copy of text, as if read from a file.
+    static ArchiveFile copy_of(std::string_view text);
+
+    std::string_view text() const { return {reinterpret_cast<const char*>(block_.data()), size_}; }
 
 private:
-    char* chars() const { return reinterpret_cast<char*>(block_.data()); }
-
     LargeBlock block_;
     std::size_t size_ = 0;
 };
+
+} // namespace torvane

@@ -1,15 +1,10 @@
 #include "archive_format.h"
 
 #include "items/category_table.h"
+#include "items/integer_text.h"
 #include "items/text_1252.h"
 
-namespace {
-
-bool is_blank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-} // namespace
+namespace torvane {
 
 int category_of_header(std::string_view header) {
     for (const CategoryInfo& info : category_table) {
@@ -37,3 +32,5 @@ std::string_view trim_blanks(std::string_view text) {
     }
     return text.substr(begin, end - begin);
 }
+
+} // namespace torvane

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace torvane {
+
 // Category code of an archive section header, already trimmed and lower-cased, such as
 // "[armi]"; -1 when the header names no category.
 int category_of_header(std::string_view header);
@@ -12,3 +14,5 @@ std::string_view trim_blanks(std::string_view text);
 // Category code of a trimmed "[" line as it stands in the file (any case); -1 when it names
 // no category.
 int category_of_header_line(std::string_view line);
+
+} // namespace torvane

@@ -1,18 +1,26 @@
 #include "archive_parser.h"
 
 #include <algorithm>
+#include <cstring>
+#include <memory>
 
 #include "archive_format.h"
 #include "items/category_table.h"
-#include "items/record_arena.h"
+#include "items/parse_line.h"
 #include "line_findings.h"
 
-LargeVector<Item*> parse_archive_text(std::string_view text, int category, std::size_t first_line,
-                                      RecordArena& arena, LineFindings& findings) {
-    LargeVector<Item*> records;
+namespace torvane {
+
+std::size_t parse_archive_text(std::string_view text, int category, std::size_t first_line,
+                               LineFindings& findings, std::span<Item> room) {
+    std::size_t count = 0;
     std::size_t start = 0;
     for (std::size_t line_number = first_line; start < text.size(); ++line_number) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const void* const feed = std::memchr(text.data() + start, '\n', text.size() - start);
+        const std::size_t end =
+            feed == nullptr
+                ? text.size()
+                : static_cast<std::size_t>(static_cast<const char*>(feed) - text.data());
         const std::string_view line = trim_blanks(text.substr(start, end - start));
         start = end + 1;
         if (line.empty() || line.front() == ';') {
@@ -27,19 +35,15 @@ LargeVector<Item*> parse_archive_text(std::string_view text, int category, std::
             }
             continue;
         }
-        // A rejected line gives its record's memory back at once.
-        const RecordArena::Mark mark = arena.mark();
-        Item* const item = create_item(category, arena);
-        const int result = item->parse_line(line);
+        // A rejected record's place is taken by the next one.
+        Item& item = *std::construct_at(&room[count]);
+        const ParseResult result = parse_line_into(item, category, line, findings.notes());
         findings.parsed(line_number, category, line, result);
-        if (result == 0) {
-            records.push_back(item);
-        } else {
-            item->release();
-            arena.roll_back(mark);
+        if (result == ParseResult::accepted) {
+            ++count;
         }
     }
-    return records;
+    return count;
 }
 
 int category_at(std::string_view text, std::size_t at) {
@@ -60,3 +64,19 @@ int category_at(std::string_view text, std::size_t at) {
     }
     return undefined_category;
 }
+
+std::size_t line_count(std::string_view text) {
+    if (text.empty()) {
+        return 0;
+    }
+    std::size_t feeds = 0;
+    const char* at = text.data();
+    const char* const end = text.data() + text.size();
+    while (const void* feed = std::memchr(at, '\n', static_cast<std::size_t>(end - at))) {
+        ++feeds;
+        at = static_cast<const char*>(feed) + 1;
+    }
+    return feeds + (at != end ? 1 : 0);
+}
+
+} // namespace torvane

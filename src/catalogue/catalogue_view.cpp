@@ -1,30 +1,39 @@
 #include "catalogue_view.h"
 
+namespace torvane {
+
 namespace {
 
-std::unique_ptr<ItemList> narrow(const ItemList& catalogue, const ViewQuery& query) {
+bool narrows(const ViewQuery& query) {
+    return query.kind == ViewQuery::Kind::search || query.use_min || query.use_max;
+}
+
+ItemView narrow(const ItemView& whole, const ViewQuery& query) {
     if (query.kind == ViewQuery::Kind::search) {
-        return catalogue.search_name(query.search_text);
+        return search_name(whole, query.search_text);
     }
-    std::unique_ptr<ItemList> view;
+    ItemView view;
     if (query.use_min) {
-        const StatBounds& b = query.min;
-        view = catalogue.filter_min(b.level, b.strength, b.resistance, b.agility, b.wisdom,
-                                    b.intelligence, b.attack);
+        view = filter_min(whole, query.min);
     }
     if (query.use_max) {
-        const StatBounds& b = query.max;
         // The maximum bounds narrow what the minimum bounds left.
-        const ItemList& source = view ? *view : catalogue;
-        view = source.filter_stats(b.level, b.strength, b.resistance, b.agility, b.wisdom,
-                                   b.intelligence, b.attack, 1);
+        view = filter_stats(query.use_min ? view : whole, query.max, BoundMode::at_most);
     }
     return view;
 }
 
 } // namespace
 
-CatalogueView::CatalogueView(ItemList& catalogue, const ViewQuery& query)
-    : narrowed_(narrow(catalogue, query)), items_(narrowed_ ? narrowed_.get() : &catalogue) {
-    items_->sort(query.sort_mode);
+CatalogueView::CatalogueView(ItemView& whole_catalogue, const ViewQuery& query) {
+    if (narrows(query)) {
+        narrowed_ = narrow(whole_catalogue, query);
+        sort(narrowed_, query.sort_mode);
+        items_ = narrowed_;
+    } else {
+        sort(whole_catalogue, query.sort_mode);
+        items_ = whole_catalogue;
+    }
 }
+
+} // namespace torvane

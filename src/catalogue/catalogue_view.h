@@ -1,22 +1,13 @@
 #pragma once
 
-#include <cstdint>
-#include <memory>
+#include <span>
 #include <string>
 
-#include "item_list.h"
+#include "item_view.h"
+#include "items/ordering.h"
+#include "stat_bounds.h"
 
-// The seven statistics a filter bounds, in the order the catalogue takes them. A bound of 0
-// or less imposes nothing.
-struct StatBounds {
-    std::int32_t level = 0;
-    std::int32_t strength = 0;
-    std::int32_t resistance = 0;
-    std::int32_t agility = 0;
-    std::int32_t wisdom = 0;
-    std::int32_t intelligence = 0;
-    std::int32_t attack = 0;
-};
+namespace torvane {
 
 // What the user asked to see: the catalogue narrowed by minimum and/or maximum bounds (or
 // not at all), or the items whose name holds a text; sorted in one order.
@@ -33,16 +24,18 @@ struct ViewQuery {
     SortMode sort_mode = sort_by_name;
 };
 
-// The items a query selects, sorted by its order. A query that narrows nothing shows the
-// catalogue itself, sorted in place; any other gets a list of its own that shares the
-// catalogue's records and is released with the view.
+// The items a query selects, sorted by its order. The whole catalogue is the caller's view of
+// every record in the order of its last sort: a query that narrows nothing sorts that view
+// itself and shows it; any other narrows it into a view of its own.
 class CatalogueView {
 public:
-    CatalogueView(ItemList& catalogue, const ViewQuery& query);
+    CatalogueView(ItemView& whole_catalogue, const ViewQuery& query);
 
-    ItemList& items() { return *items_; }
+    std::span<const Item* const> items() const { return items_; }
 
 private:
-    std::unique_ptr<ItemList> narrowed_;
-    ItemList* items_;
+    ItemView narrowed_;
+    std::span<const Item* const> items_;
 };
+
+} // namespace torvane

@@ -1,10 +1,15 @@
 #include "name_ranking.h"
 
 #include <algorithm>
-#include <atomic>
+#include <array>
 #include <cstring>
+#include <system_error>
+#include <thread>
 
+#include "items/category_table.h"
 #include "radix_sort.h"
+
+namespace torvane {
 
 namespace {
 
@@ -145,23 +150,82 @@ private:
 } // namespace
 
 LargeVector<std::uint32_t> rank_names(std::span<const std::string_view> names) {
+    if (names.empty()) {
+        return {};
+    }
     return NameRanker(names).run();
 }
 
-LargeVector<std::uint32_t> rank_names(std::span<Item* const> records) {
-    LargeVector<std::string_view> names;
-    names.reserve(records.size());
-    for (const Item* record : records) {
-        names.push_back(record->name_view());
+namespace {
+
+// Below this many records a second thread costs more than it saves.
+constexpr std::size_t parallel_records = std::size_t{1} << 16;
+
+// The records' places grouped by category, in file order within each; bounds[c] is where
+// category c begins.
+struct ByCategory {
+    LargeVector<std::uint32_t> places;
+    std::array<std::size_t, category_count + 1> bounds{};
+};
+
+ByCategory group_by_category(std::span<const Item> records) {
+    ByCategory groups;
+    for (const Item& record : records) {
+        ++groups.bounds[static_cast<std::size_t>(record.category) + 1];
     }
-    return rank_names(names);
+    for (std::size_t c = 1; c < groups.bounds.size(); ++c) {
+        groups.bounds[c] += groups.bounds[c - 1];
+    }
+    groups.places.resize(records.size());
+    std::array<std::size_t, category_count> next{};
+    std::copy_n(groups.bounds.begin(), category_count, next.begin());
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        groups.places[next[static_cast<std::size_t>(records[i].category)]++] =
+            static_cast<std::uint32_t>(i);
+    }
+    return groups;
 }
 
-std::uint32_t new_ranking_id() {
-    static std::atomic<std::uint32_t> last{0};
-    std::uint32_t id = ++last;
-    while (id == 0) {
-        id = ++last;
+// Ranks the names of the categories from first to last (exclusive).
+void rank_categories(std::span<Item> records, const ByCategory& groups, std::size_t first,
+                     std::size_t last) {
+    LargeVector<std::string_view> names;
+    for (std::size_t c = first; c < last; ++c) {
+        const std::span<const std::uint32_t> places(groups.places.data() + groups.bounds[c],
+                                                    groups.bounds[c + 1] - groups.bounds[c]);
+        names.clear();
+        for (const std::uint32_t place : places) {
+            names.push_back(records[place].name());
+        }
+        const LargeVector<std::uint32_t> ranks = rank_names(names);
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            records[places[i]].name_rank = ranks[i];
+        }
     }
-    return id;
 }
+
+} // namespace
+
+void rank_names(std::span<Item> records) {
+    const ByCategory groups = group_by_category(records);
+    // Names meet only names of their own category in a sort, so each category is ranked on
+    // its own, and a large catalogue's categories are shared out to two threads.
+    std::size_t split = category_count;
+    if (records.size() >= parallel_records && std::thread::hardware_concurrency() >= 2) {
+        split = 0;
+        while (split < category_count && groups.bounds[split + 1] <= records.size() / 2) {
+            ++split;
+        }
+    }
+    std::jthread second;
+    if (split < category_count) {
+        try {
+            second = std::jthread([&] { rank_categories(records, groups, split, category_count); });
+        } catch (const std::system_error&) {
+            split = category_count; // no thread to be had: all on this one
+        }
+    }
+    rank_categories(records, groups, 0, split);
+}
+
+} // namespace torvane

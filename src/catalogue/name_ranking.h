@@ -7,6 +7,8 @@
 #include "items/item.h"
 #include "items/large_memory.h"
 
+namespace torvane {
+
 // Dense ranks of names in byte order (unsigned bytes, a name before every longer name that
 // begins with it): equal names share a rank, a smaller name has a smaller rank, from 1 up.
 // Comparing two ranks then orders two names without reading them again, which is what lets
@@ -17,9 +19,8 @@
 // tells it from the others. No name is compared whole, and no input sorts worse than
 // n log n comparisons (or eight radix passes) per round.
 LargeVector<std::uint32_t> rank_names(std::span<const std::string_view> names);
-// The ranks of the records' names.
-LargeVector<std::uint32_t> rank_names(std::span<Item* const> records);
+// Ranks the names of the records into their name_rank, category by category: a sort compares
+// names of one category only.
+void rank_names(std::span<Item> records);
 
-// A number, never 0, that no ranking before has had, to tell rankings apart (it comes round
-// again only after 2^32 - 1 rankings).
-std::uint32_t new_ranking_id();
+} // namespace torvane

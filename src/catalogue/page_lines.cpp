@@ -2,11 +2,14 @@
 
 #include <algorithm>
 
-#include "item_list.h"
+#include "item_walk.h"
+#include "items/description.h"
 
-const std::string& PageLines::text(std::size_t row) const {
+namespace torvane {
+
+std::string PageLines::text(std::size_t row) const {
     if (const Item* item = items[row]) {
-        return item->cached_description();
+        return description(*item);
     }
     const auto header = std::lower_bound(headers.begin(), headers.end(), row,
                                          [](const std::pair<std::size_t, std::string>& entry,
@@ -16,7 +19,7 @@ const std::string& PageLines::text(std::size_t row) const {
 
 PageLines::Key PageLines::key(std::size_t row) const {
     if (const Item* item = items[row]) {
-        return {false, item->category(), std::string(item->name_view())};
+        return {false, item->category, std::string(item->name())};
     }
     return {true, 0, text(row)};
 }
@@ -25,8 +28,8 @@ int PageLines::find(const Key& wanted) const {
     for (std::size_t row = 0; row < items.size(); ++row) {
         const Item* item = items[row];
         const bool match = wanted.header ? item == nullptr && text(row) == wanted.text
-                                         : item != nullptr && item->category() == wanted.category &&
-                                               item->name_view() == wanted.text;
+                                         : item != nullptr && item->category == wanted.category &&
+                                               item->name() == wanted.text;
         if (match) {
             return static_cast<int>(row);
         }
@@ -34,27 +37,22 @@ int PageLines::find(const Key& wanted) const {
     return -1;
 }
 
-std::string header_line(int code) {
-    return "[Oggetti di tipo " + std::string(category_info(code).name) + "]";
-}
-
-std::array<PageLines, page_count> group_into_pages(ItemList& list) {
+std::array<PageLines, page_count> group_into_pages(std::span<const Item* const> view) {
     std::array<PageLines, page_count> pages;
-    list.rewind();
     int running_code = undefined_category;
-    int page = 0;
-    const std::int32_t total = list.count();
-    for (std::int32_t taken = 0; taken < total; ++taken) {
-        const Item* item = list.next();
-        if (item == nullptr) {
-            break;
+    std::size_t page = 0;
+    const Item* const* const end = view.data() + view.size();
+    for (const Item* const* at = view.data(); at != end; ++at) {
+        item_walk::prefetch_ahead(at, end, false);
+        const Item& item = **at;
+        if (item.category != running_code) {
+            running_code = item.category;
+            page = static_cast<std::size_t>(category_info(running_code).page);
+            pages[page].append_header(header_line(running_code));
         }
-        if (item->category() != running_code) {
-            running_code = item->category();
-            page = category_info(running_code).page;
-            pages[static_cast<std::size_t>(page)].append_header(header_line(running_code));
-        }
-        pages[static_cast<std::size_t>(page)].append_item(*item);
+        pages[page].append_item(item);
     }
     return pages;
 }
+
+} // namespace torvane

@@ -2,22 +2,22 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "items/category_table.h"
+#include "items/item.h"
 
-class Item;
-class ItemList;
+namespace torvane {
 
 // The lines of one page list: one per item and, where a run of items of one category starts,
 // a header line that names it.
 //
-// An item line keeps its record, not a text: the record renders its description (once, into
-// its cache) only when the line is first shown or read. Lines of a million items then cost a
-// pointer each, and descriptions nobody looks at are never rendered. Whoever shows the lines
-// must keep the records alive meanwhile: a list that shares them, or the catalogue.
+// An item line keeps its record, not a text: the description is rendered when the line is
+// shown or read. Lines of a million items then cost a pointer each, and descriptions nobody
+// looks at are never rendered. Whoever shows the lines keeps the catalogue of the records.
 struct PageLines {
     // What a line shows, kept apart from any record, to find the same line among others:
     // an item by its category and name, a header by its text.
@@ -39,17 +39,16 @@ struct PageLines {
         headers.emplace_back(items.size(), std::move(text));
         items.push_back(nullptr);
     }
-    // The text of an existing row, rendered on first use. Windows-1252.
-    const std::string& text(std::size_t row) const;
+    // The text of an existing row. Windows-1252.
+    std::string text(std::size_t row) const;
     Key key(std::size_t row) const;
     // The first row with the key, or -1.
     int find(const Key& wanted) const;
 };
 
-// The header line of a category: "[Oggetti di tipo " and its name, then "]".
-std::string header_line(int code);
+// Spreads a view, sorted by category first, over the pages its categories belong to: a
+// header line at each change of category, then the items, in the view's order. Items of the
+// undefined category stand at the top of the first page without a header.
+std::array<PageLines, page_count> group_into_pages(std::span<const Item* const> view);
 
-// Spreads a list, sorted by category first, over the pages its categories belong to: a
-// header line at each change of category, then the items, in the list's order. Items of
-// the undefined category stand at the top of the first page without a header.
-std::array<PageLines, page_count> group_into_pages(ItemList& list);
+} // namespace torvane

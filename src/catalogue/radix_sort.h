@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <span>
 
+namespace torvane {
+
 // Sorts items by the number whose Digits bytes digit(item, d) gives, d = 0 the least
 // significant, keeping the order of equal items. scratch has the size of items. A digit that
 // all items share costs no pass.
@@ -42,3 +44,5 @@ void radix_sort(std::span<T> items, std::span<T> scratch, Digit digit) {
         std::copy_n(from, items.size(), items.data());
     }
 }
+
+} // namespace torvane

@@ -1,34 +1,62 @@
-#include "ability_item.h"
-
+// Abilities: all six statistics, a teacher and a trainer, each with a cost. They have no
+// location and order as plain records do.
+#include "record_kinds.h"
 #include "template.h"
 
+namespace torvane {
+
+namespace {
+
+constexpr std::string_view fields[] = {"livello",
+                                       "forza",
+                                       "resistenza",
+                                       "agilità",
+                                       "intelligenza",
+                                       "saggezza",
+                                       "insegnante",
+                                       "addestratore",
+                                       "costo dell'insegnante",
+                                       "costo dell'addestratore"};
+
+void read_fields(FieldReader& reader, Item& item) {
+    TrainingFields training;
+    reader.integer(item.level);
+    reader.integer(item.strength);
+    reader.integer(item.resistance);
+    reader.integer(item.agility);
+    reader.integer(item.intelligence);
+    reader.integer(item.wisdom);
+    reader.text(training.teacher);
+    reader.text(training.trainer);
+    reader.integer(training.teacher_cost);
+    reader.integer(training.trainer_cost);
+    item.fields = training;
+}
+
+} // namespace
+
 // Wisdom counts in the requirement but has no place here; "Costo: " and the "/" always show.
-const std::string_view AbilityItem::description_template =
+constinit const RecordRules ability_rules = {
+    read_fields,
     "%n - {Liv. %lvl, }{For %for, }{Res %res, }{Agi %agi, }{Int %int, }"
-    "{Insegnante: %ins, }{Addestratore %add, }Costo: {Ins. %gpi}/{Add. %gpa}";
+    "{Insegnante: %ins, }{Addestratore %add, }Costo: {Ins. %gpi}/{Add. %gpa}",
+    fields};
 
-std::string AbilityItem::render(std::string_view templ) const {
-    std::string w = Item::render(templ);
-    w = fill_placeholder(w, "%gpa", stat_text(trainer_cost_));
-    w = fill_placeholder(w, "%gpi", stat_text(teacher_cost_));
-    w = fill_placeholder(w, "%ins", teacher_.view());
-    return fill_placeholder(w, "%add", trainer_.view());
+std::int64_t requirement_sum(const Item& item, const TrainingFields& fields) {
+    // Training costs ten times what teaching does.
+    return base_requirement(item) + non_negative(fields.teacher_cost) +
+           10 * non_negative(fields.trainer_cost);
 }
 
-int AbilityItem::parse_line(std::string_view line) {
-    const FieldTarget fields[] = {&level_,        &strength_,    &resistance_, &agility_,
-                                  &intelligence_, &wisdom_,      &teacher_,    &trainer_,
-                                  &teacher_cost_, &trainer_cost_};
-    return read_fields(line, fields);
+float efficacy_of(const Item& item, const TrainingFields& /*fields*/) {
+    return static_cast<float>(non_negative(item.level));
 }
 
-float AbilityItem::compute_efficacy() const {
-    return static_cast<float>(non_negative(level_));
+void fill_fields(const Item& item, const TrainingFields& fields, std::string& text) {
+    text = fill_placeholder(text, "%gpa", stat_text(fields.trainer_cost));
+    text = fill_placeholder(text, "%gpi", stat_text(fields.teacher_cost));
+    text = fill_placeholder(text, "%ins", item.text(fields.teacher));
+    text = fill_placeholder(text, "%add", item.text(fields.trainer));
 }
 
-std::int64_t AbilityItem::compute_requirement() const {
-    // Training costs ten times what teaching does; the 64-bit sum keeps the product exact
-    // until requirement() saturates it.
-    return Item::compute_requirement() + non_negative(teacher_cost_) +
-           10 * non_negative(trainer_cost_);
-}
+} // namespace torvane

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string_view>
 
+namespace torvane {
+
 // The record class that create_item makes for a category.
 enum class RecordKind { plain, weapon, armour, bow, jewel, ability, spell };
 
@@ -124,3 +126,5 @@ static_assert([] {
     }
     return true;
 }());
+
+} // namespace torvane

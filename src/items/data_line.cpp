@@ -6,6 +6,14 @@
 #include <cmath>
 #include <limits>
 
+#include "integer_text.h"
+
+namespace torvane {
+
+std::size_t read_name(std::string_view line) {
+    return std::min(line.find('='), line.size());
+}
+
 std::size_t next_field_length(std::string_view text) {
     bool quoted = false;
     std::size_t n = 0;
@@ -20,12 +28,6 @@ std::size_t next_field_length(std::string_view text) {
     return n;
 }
 
-int next_field(std::string_view text, std::string& field) {
-    const std::size_t n = next_field_length(text);
-    field.assign(text.substr(0, n));
-    return static_cast<int>(n);
-}
-
 std::string_view unquoted(std::string_view field) {
     const std::size_t open = field.find('"');
     if (open == std::string_view::npos) {
@@ -36,38 +38,15 @@ std::string_view unquoted(std::string_view field) {
     return field.substr(open + 1, end - open - 1);
 }
 
-int unquote(std::string& text) {
-    text = std::string(unquoted(text));
-    return static_cast<int>(text.size());
+NumberField<std::int32_t> read_int(std::string_view field) {
+    const LeadingInteger integer = read_leading_integer(field);
+    return {integer.value, !integer.whole(field), integer.clamped};
 }
 
 namespace {
 
-bool is_blank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 bool is_digit(char c) {
     return c >= '0' && c <= '9';
-}
-
-struct Sign {
-    bool negative = false;
-    std::size_t next = 0; // index after the blanks and the sign
-};
-
-Sign skip_blanks_and_sign(std::string_view field) {
-    Sign sign;
-    std::size_t i = 0;
-    while (i < field.size() && is_blank(field[i])) {
-        ++i;
-    }
-    if (i < field.size() && (field[i] == '+' || field[i] == '-')) {
-        sign.negative = field[i] == '-';
-        ++i;
-    }
-    sign.next = i;
-    return sign;
 }
 
 // Rough decimal exponent of a well-formed unsigned number ("0.00012e7" gives 4), enough to
@@ -95,13 +74,9 @@ std::int64_t decimal_magnitude(std::string_view number) {
         }
     }
     if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
-        magnitude += read_int(number.substr(i + 1));
+        magnitude += read_leading_integer(number.substr(i + 1)).value;
     }
     return magnitude;
-}
-
-bool only_blanks(std::string_view text) {
-    return std::ranges::all_of(text, is_blank);
 }
 
 struct Decimal {
@@ -109,10 +84,15 @@ struct Decimal {
     bool whole = false; // the text, blanks aside, was a number and nothing else
 };
 
-// whole is told only when asked.
-Decimal read_decimal(std::string_view field, bool tell_whole) {
-    const Sign sign = skip_blanks_and_sign(field);
-    std::size_t i = sign.next;
+Decimal read_decimal(std::string_view field) {
+    std::size_t i = 0;
+    while (i < field.size() && is_blank(field[i])) {
+        ++i;
+    }
+    const bool negative = i < field.size() && field[i] == '-';
+    if (i < field.size() && (field[i] == '+' || field[i] == '-')) {
+        ++i;
+    }
     const std::size_t start = i;
     std::size_t digits = 0;
     while (i < field.size() && is_digit(field[i])) {
@@ -151,72 +131,124 @@ Decimal read_decimal(std::string_view field, bool tell_whole) {
     } else if (error != std::errc{} || end != number.data() + number.size()) {
         value = 0.0;
     }
-    return {sign.negative ? -value : value, tell_whole && only_blanks(field.substr(i))};
+    const std::string_view after = field.substr(i);
+    return {negative ? -value : value, std::all_of(after.begin(), after.end(), is_blank)};
 }
 
-// The integer reading, with its doubts told only when Tell is set, so that the plain reading
-// pays nothing for them.
-template <bool Tell> std::int32_t read_integer(std::string_view field, NumberDoubts& doubts) {
-    const Sign sign = skip_blanks_and_sign(field);
-    // Accumulate the magnitude with a ceiling, so that any number of digits is safe.
-    constexpr std::int64_t ceiling = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-    std::int64_t magnitude = 0;
-    std::size_t i = sign.next;
-    for (; i < field.size() && is_digit(field[i]); ++i) {
-        magnitude = magnitude * 10 + (field[i] - '0');
-        if (magnitude > ceiling) {
-            magnitude = ceiling;
-            if constexpr (Tell) {
-                doubts.clamped = true;
-            }
-        }
-    }
-    const std::int64_t value = sign.negative ? -magnitude : magnitude;
-    if constexpr (Tell) {
-        doubts.not_a_number = i == sign.next || !only_blanks(field.substr(i));
-        doubts.clamped = doubts.clamped || value > std::numeric_limits<std::int32_t>::max();
-    }
-    if (value > std::numeric_limits<std::int32_t>::max()) {
-        return std::numeric_limits<std::int32_t>::max();
-    }
-    return static_cast<std::int32_t>(value);
-}
-
-} // namespace
-
-std::int32_t read_int(std::string_view field, NumberDoubts& doubts) {
-    return read_integer<true>(field, doubts);
-}
-
-std::int32_t read_int(std::string_view field) {
-    NumberDoubts unasked;
-    return read_integer<false>(field, unasked);
-}
-
-double read_double(std::string_view field) {
-    return read_decimal(field, false).value;
-}
-
-float read_float(std::string_view field) {
-    return narrow_to_float(read_double(field));
-}
-
-float read_float(std::string_view field, NumberDoubts& doubts) {
-    const Decimal decimal = read_decimal(field, true);
-    doubts.not_a_number = !decimal.whole;
-    doubts.clamped = std::abs(decimal.value) > FLT_MAX;
-    return narrow_to_float(decimal.value);
-}
-
+// Narrows to a 32-bit float; values beyond its range become the largest finite float.
 float narrow_to_float(double value) {
     if (std::isnan(value)) {
         return 0.0F;
     }
-    if (value > FLT_MAX) {
-        return FLT_MAX;
-    }
-    if (value < -FLT_MAX) {
-        return -FLT_MAX;
-    }
-    return static_cast<float>(value);
+    return static_cast<float>(std::clamp(value, double{-FLT_MAX}, double{FLT_MAX}));
 }
+
+} // namespace
+
+NumberField<float> read_float(std::string_view field) {
+    const Decimal decimal = read_decimal(field);
+    return {narrow_to_float(decimal.value), !decimal.whole, std::abs(decimal.value) > FLT_MAX};
+}
+
+FieldReader::FieldReader(std::string_view line, std::size_t fields_from, FieldNotes* notes)
+    : line_(line), rest_(line.substr(std::min(fields_from, line.size()))), notes_(notes) {
+    // Where each field ends, in one walk of the line: a comma outside double quotes. The
+    // quoting switch is off after every such comma, so the walk finds the fields that reading
+    // them one by one, each from its start, finds.
+    const char* const text = rest_.data();
+    const std::size_t size = rest_.size();
+    std::size_t count = 0;
+    bool quoted = false;
+    for (std::size_t at = 0; at < size; ++at) {
+        const char c = text[at];
+        if (c == ',' && !quoted) {
+            ends_[count++] = static_cast<std::uint32_t>(at);
+            if (count + 1 == ends_.size()) {
+                break;
+            }
+        } else if (c == '"') {
+            quoted = !quoted;
+        }
+    }
+    ends_[count++] = static_cast<std::uint32_t>(size);
+    field_count_ = count;
+}
+
+std::string_view FieldReader::next(bool& repeated) {
+    // Once the line has ended, every further field reads the last one present again, and
+    // after an empty field every further one reads that empty field: the program's
+    // established way of reading short lines, which archives rely on.
+    repeated = stuck_ && !failed_;
+    const std::size_t begin = at_ == 0 ? 0 : ends_[at_ - 1] + std::size_t{1};
+    const std::size_t end = ends_[at_];
+    const std::string_view field = rest_.substr(begin, end - begin);
+    if (field.empty()) {
+        if (!failed_) {
+            doubt(FieldDoubt::empty);
+        }
+        failed_ = true;
+        stuck_ = true;
+    } else if (repeated) {
+        doubt(FieldDoubt::missing);
+    } else if (end + 1 < rest_.size() && at_ + 1 < field_count_) {
+        ++at_;
+    } else {
+        stuck_ = true;
+    }
+    return field;
+}
+
+void FieldReader::doubt(FieldDoubt doubt) const {
+    if (notes_ != nullptr) {
+        notes_->note(field_, doubt);
+    }
+}
+
+void FieldReader::integer(std::int32_t& target) {
+    bool repeated = false;
+    const std::string_view field = next(repeated);
+    if (!field.empty()) {
+        const LeadingInteger number = read_leading_integer(field);
+        target = number.value;
+        // A repeat is noted as missing; its number says nothing of its own.
+        if (notes_ != nullptr && !repeated) {
+            if (!number.whole(field)) {
+                doubt(FieldDoubt::not_a_number);
+            }
+            if (number.clamped) {
+                doubt(FieldDoubt::number_clamped);
+            }
+        }
+    }
+    ++field_;
+}
+
+void FieldReader::real(float& target) {
+    bool repeated = false;
+    const std::string_view field = next(repeated);
+    if (!field.empty()) {
+        const NumberField<float> number = read_float(field);
+        target = number.value;
+        if (notes_ != nullptr && !repeated) {
+            if (number.not_a_number) {
+                doubt(FieldDoubt::not_a_number);
+            }
+            if (number.clamped) {
+                doubt(FieldDoubt::number_clamped);
+            }
+        }
+    }
+    ++field_;
+}
+
+void FieldReader::text(LineText& target) {
+    bool repeated = false;
+    const std::string_view field = next(repeated);
+    if (const std::string_view value = unquoted(field); !value.empty()) {
+        target = {static_cast<std::uint32_t>(value.data() - line_.data()),
+                  static_cast<std::uint32_t>(value.size())};
+    }
+    ++field_;
+}
+
+} // namespace torvane

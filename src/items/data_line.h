@@ -1,54 +1,82 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
-#include <string>
 #include <string_view>
-#include <variant>
 
-#include "record_text.h"
+#include "field_notes.h"
+#include "item.h"
+
+namespace torvane {
 
 // The syntax of one data line of the archive: name, "=", comma-separated fields, where a
 // comma between double quotes does not separate and a text field's value is what stands
 // between its first pair of double quotes.
 
-// Copies the next field of text into field (the empty string for "none") and returns its
-// length. The field ends at the first comma outside double quotes, or at the end of text;
-// its double quotes are kept.
-int next_field(std::string_view text, std::string& field);
-// The length of the next field of text, without a copy.
+// The length of the name of a data line: the characters before its first "=", blanks kept,
+// or the whole line when it has none.
+std::size_t read_name(std::string_view line);
+
+// The length of the next field of text: up to the first comma outside double quotes, or the
+// end of text. The double quotes belong to the field.
 std::size_t next_field_length(std::string_view text);
 
-// Reduces a field to what stands between its first two double quotes (everything after a
-// lone double quote; nothing without one) and returns the new length.
-int unquote(std::string& text);
-// The part of field that unquote keeps, without a copy.
+// What stands between the first two double quotes of a field (everything after a lone double
+// quote; nothing without one).
 std::string_view unquoted(std::string_view field);
 
-// Integer field: leading blanks, optional sign, digits up to the first other character.
-// Anything else reads as 0; values beyond 32 bits saturate. Independent of the C locale.
-std::int32_t read_int(std::string_view field);
-
-// Floating-point field: as read_int, with an optional "." fraction and an optional decimal
-// exponent. Never reads "nan", "inf" or hexadecimal. Independent of the C locale.
-double read_double(std::string_view field);
-
-// Narrows to a 32-bit float; values beyond its range become the largest finite float.
-float narrow_to_float(double value);
-
-// What a number field held besides its value: whether its text, blanks aside, was not wholly
-// a number of the field's kind, and whether the value had to be clamped into its range.
-struct NumberDoubts {
+// A number field as read: its value, and whether its text was not wholly a number of its kind
+// or said more than the value can hold.
+template <typename Number> struct NumberField {
+    Number value{};
     bool not_a_number = false;
     bool clamped = false;
 };
 
-// read_int, telling its doubts.
-std::int32_t read_int(std::string_view field, NumberDoubts& doubts);
-// A floating-point field narrowed to 32 bits (read_double, then narrow_to_float).
-float read_float(std::string_view field);
-// read_float, telling its doubts.
-float read_float(std::string_view field, NumberDoubts& doubts);
+// Integer field: see read_leading_integer; no digits read as 0.
+NumberField<std::int32_t> read_int(std::string_view field);
 
-// Where one field of a category's data line goes; the pointer's type gives the field's kind
-// (integer, floating-point narrowed to 32 bits, or text).
-using FieldTarget = std::variant<std::int32_t*, float*, RecordText*>;
+// Floating-point field: as an integer field, with an optional "." fraction and an optional
+// decimal exponent, narrowed to 32 bits; values beyond the float range become the largest
+// finite float. Never reads "nan", "inf" or hexadecimal. Independent of the C locale.
+NumberField<float> read_float(std::string_view field);
+
+// Reads the fields after the "=" of a data line one by one, in the order its category lists
+// them, into the record.
+class FieldReader {
+public:
+    // line: the whole data line; fields_from: where its fields begin (after the "="). Notes,
+    // when given, hear of every doubtful field.
+    FieldReader(std::string_view line, std::size_t fields_from, FieldNotes* notes);
+
+    void integer(std::int32_t& target);
+    void real(float& target);
+    // A text field keeps what stands between its double quotes; without any, the target keeps
+    // what it had.
+    void text(LineText& target);
+
+    // Whether some field was empty: the line is then rejected.
+    bool failed() const { return failed_; }
+
+private:
+    // The next field of the line, and whether it stands where a field was expected (not a
+    // repeat of the last one present); empty when the field is empty.
+    std::string_view next(bool& repeated);
+    void doubt(FieldDoubt doubt) const;
+
+    std::string_view line_;
+    std::string_view rest_;
+    // Where the fields end in rest_, as far as any category reads.
+    std::array<std::uint32_t, 17> ends_{};
+    std::size_t field_count_ = 0;
+    // The field the next read takes; it stays once the line ended or a field was empty.
+    std::size_t at_ = 0;
+    bool stuck_ = false;
+    // The place of the field being read in the category's line, for the notes.
+    std::size_t field_ = 0;
+    bool failed_ = false;
+    FieldNotes* notes_;
+};
+
+} // namespace torvane

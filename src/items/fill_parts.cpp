@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace torvane {
+
 std::size_t ClosingBraces::from(std::size_t x) {
     if (next_higher_.empty() && scanned_ > 4 * text_.size() + 64) {
         build();
@@ -88,3 +90,5 @@ std::size_t FilledPrefix::find(std::vector<std::size_t>& parent, std::size_t i) 
     }
     return i;
 }
+
+} // namespace torvane

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+namespace torvane {
+
 // The two structures behind fill_placeholder.
 
 // The closing brace of a group whose scan starts at x: with "{" counting -1 and "}" +1,
@@ -66,3 +68,5 @@ private:
     std::vector<std::size_t> left_{0};  // shifted by one: left_[0] is "before the start"
     std::size_t live_count_ = 0;
 };
+
+} // namespace torvane

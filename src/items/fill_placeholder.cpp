@@ -5,6 +5,8 @@
 #include "fill_parts.h"
 #include "template.h"
 
+namespace torvane {
+
 // Filling walks the text once. What lies before the current occurrence has been filled;
 // what lies after it is still the caller's text, so the closing brace of a group is found
 // in the original text (ClosingBraces), and the nearest "{" is the last one of the filled
@@ -313,3 +315,5 @@ std::string fill_placeholder(std::string_view text, std::string_view placeholder
     }
     return Filler(text, placeholder, value).run();
 }
+
+} // namespace torvane

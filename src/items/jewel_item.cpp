@@ -1,5 +1,13 @@
-#include "jewel_item.h"
+// Amulets, rings and bracelets: they follow the armour rules but for the template, which
+// names the location.
+#include "record_kinds.h"
 
-const std::string_view JewelItem::description_template =
+namespace torvane {
+
+constinit const RecordRules jewel_rules = {
+    read_protection_fields,
     "%n - CA %ca{, %bon}{, For %for}{, Res %res}{, Agi %agi}{, Int %int}{, Sag %sag}"
-    "{, Attacco %att}{, Luogo: %loc}";
+    "{, Attacco %att}{, Luogo: %loc}",
+    protection_field_names};
+
+} // namespace torvane

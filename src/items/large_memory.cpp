@@ -2,6 +2,8 @@
 
 #include <sys/mman.h>
 
+namespace torvane {
+
 namespace {
 
 constexpr std::size_t huge_page = std::size_t{2} << 20;
@@ -52,3 +54,5 @@ void free_large(void* block, std::size_t bytes) noexcept {
         ::munmap(block, whole_pages(bytes));
     }
 }
+
+} // namespace torvane

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+namespace torvane {
+
 // Whether AddressSanitizer watches this build: memory managed here then comes from the
 // ordinary heap, so that its misuse is caught.
 #if defined(__SANITIZE_ADDRESS__)
@@ -87,3 +89,5 @@ private:
 };
 
 template <typename T> using LargeVector = std::vector<T, LargeAllocator<T>>;
+
+} // namespace torvane

@@ -1,56 +1,40 @@
-#include "protective_item.h"
-
-#include <bit>
-#include <cmath>
-
-#include "sort_mode.h"
+// The fields of armour, robes and jewels: a bonus text, an armour class and an attack value,
+// read in one field order. The armour class (never below 0) is the efficacy; five statistics
+// plus a fifteenth of the attack make the requirement.
+#include "record_kinds.h"
 #include "template.h"
 
-std::string ProtectiveItem::render(std::string_view templ) const {
-    std::string text = Item::render(templ);
-    text = fill_placeholder(text, "%ca", armour_class_ >= 0.0F ? class_text(armour_class_) : "?");
-    text = fill_placeholder(text, "%att", stat_text(attack_));
-    return fill_placeholder(text, "%bon", bonus_.view());
+namespace torvane {
+
+void read_protection_fields(FieldReader& reader, Item& item) {
+    ProtectionFields protection;
+    reader.text(protection.bonus);
+    reader.integer(item.strength);
+    reader.integer(item.resistance);
+    reader.integer(item.agility);
+    reader.integer(item.intelligence);
+    reader.integer(item.wisdom);
+    reader.integer(protection.attack);
+    reader.text(item.location_text);
+    reader.real(protection.armour_class);
+    item.fields = protection;
 }
 
-int ProtectiveItem::parse_line(std::string_view line) {
-    const FieldTarget fields[] = {&bonus_,  &strength_, &resistance_, &agility_,     &intelligence_,
-                                  &wisdom_, &attack_,   &location_,   &armour_class_};
-    return read_fields(line, fields);
+std::int64_t requirement_sum(const Item& item, const ProtectionFields& fields) {
+    return non_negative(item.strength) + non_negative(item.resistance) +
+           non_negative(item.agility) + non_negative(item.wisdom) +
+           non_negative(item.intelligence) + non_negative(fields.attack) / 15;
 }
 
-bool ProtectiveItem::sorts_before(const Item& other) const {
-    if (other.category() == category() && current_sort_mode() == sort_by_efficacy) {
-        // Records of one code are of one class: create_item makes the class from the code.
-        const float theirs = static_cast<const ProtectiveItem&>(other).armour_class_;
-        if (armour_class_ != theirs) {
-            return armour_class_ < theirs;
-        }
-    }
-    return base_sorts_before(other);
+float efficacy_of(const Item& /*item*/, const ProtectionFields& fields) {
+    return fields.armour_class >= 0.0F ? fields.armour_class : 0.0F;
 }
 
-bool ProtectiveItem::ordering_value(SortMode mode, std::uint32_t& value) const {
-    if (mode != sort_by_efficacy) {
-        return Item::ordering_value(mode, value);
-    }
-    // The field reader never stores a NaN; one would order with nothing, which no key can
-    // say, so it leaves the sort to sorts_before.
-    if (std::isnan(armour_class_)) {
-        return false;
-    }
-    // -0 and 0 compare equal and share a key; above that the bits of a float order as its
-    // value once the negative ones are turned round.
-    const auto bits = std::bit_cast<std::uint32_t>(armour_class_ == 0.0F ? 0.0F : armour_class_);
-    value = (bits & 0x80000000U) != 0 ? ~bits : bits | 0x80000000U;
-    return true;
+void fill_fields(const Item& item, const ProtectionFields& fields, std::string& text) {
+    text = fill_placeholder(text, "%ca",
+                            fields.armour_class >= 0.0F ? class_text(fields.armour_class) : "?");
+    text = fill_placeholder(text, "%att", stat_text(fields.attack));
+    text = fill_placeholder(text, "%bon", item.text(fields.bonus));
 }
 
-float ProtectiveItem::compute_efficacy() const {
-    return armour_class_ >= 0.0F ? armour_class_ : 0.0F;
-}
-
-std::int64_t ProtectiveItem::compute_requirement() const {
-    return non_negative(strength_) + non_negative(resistance_) + non_negative(agility_) +
-           non_negative(wisdom_) + non_negative(intelligence_) + non_negative(attack_) / 15;
-}
+} // namespace torvane

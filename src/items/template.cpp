@@ -5,6 +5,8 @@
 #include <cmath>
 #include <system_error>
 
+namespace torvane {
+
 std::string stat_text(std::int32_t value) {
     if (value == -1) {
         return "?";
@@ -148,3 +150,5 @@ std::string class_text(double value) {
     strip_fraction_zeros(text, text.size());
     return text;
 }
+
+} // namespace torvane

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace torvane {
+
 // Description templates: plain text with placeholders ("%" and letters) and optional groups
 // in braces that show, without their braces, when their placeholder has a value and vanish
 // when it is empty.
@@ -21,3 +23,5 @@ std::string stat_text(std::int32_t value);
 // Text of a floating-point value with at most 5 significant digits: «0.», «6.5», «12346»,
 // «1.2346e+005». Halfway cases round away from zero. Independent of the C locale.
 std::string class_text(double value);
+
+} // namespace torvane

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace torvane {
+
 namespace {
 
 // Characters of the bytes 0x80-0x9F; the rest of the bytes map to the same code point.
@@ -58,3 +60,5 @@ std::string utf8_from_1252(std::string_view text) {
     }
     return utf8;
 }
+
+} // namespace torvane

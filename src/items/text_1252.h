@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace torvane {
+
 // Lower case of one Windows-1252 byte: A-Z, the accented capitals 0xC0-0xDE but the
 // multiplication sign 0xD7, and 0x8A, 0x8C, 0x8E, 0x9F (S, OE, Z and Y with marks).
 unsigned char to_lower_1252(unsigned char byte);
@@ -15,3 +17,5 @@ char32_t unicode_of_1252(unsigned char byte);
 
 // The text in UTF-8, for a terminal or a file outside the catalogue.
 std::string utf8_from_1252(std::string_view text);
+
+} // namespace torvane

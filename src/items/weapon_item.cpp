@@ -1,11 +1,31 @@
-#include "weapon_item.h"
+// Weapons: a bonus text and a damage range, with strength, intelligence and wisdom.
+#include "record_kinds.h"
 
-const std::string_view WeaponItem::description_template =
-    "%n - {Dmg {%dmi}-{%dma} (%dme), }{%bon, }{For %for, }{Int %int, }{Sag %sag, }"
-    "{Luogo: %loc}";
+namespace torvane {
 
-int WeaponItem::parse_line(std::string_view line) {
-    const FieldTarget fields[] = {&bonus_,    &strength_,   &intelligence_, &wisdom_,
-                                  &location_, &min_damage_, &max_damage_};
-    return read_fields(line, fields);
+namespace {
+
+constexpr std::string_view fields[] = {"bonus", "forza",        "intelligenza", "saggezza",
+                                       "luogo", "danno minimo", "danno massimo"};
+
+void read_fields(FieldReader& reader, Item& item) {
+    DamageFields damage;
+    reader.text(damage.bonus);
+    reader.integer(item.strength);
+    reader.integer(item.intelligence);
+    reader.integer(item.wisdom);
+    reader.text(item.location_text);
+    reader.integer(damage.min_damage);
+    reader.integer(damage.max_damage);
+    item.fields = damage;
 }
+
+} // namespace
+
+constinit const RecordRules weapon_rules = {
+    read_fields,
+    "%n - {Dmg {%dmi}-{%dma} (%dme), }{%bon, }{For %for, }{Int %int, }{Sag %sag, }"
+    "{Luogo: %loc}",
+    fields};
+
+} // namespace torvane

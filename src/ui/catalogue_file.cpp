@@ -22,53 +22,46 @@ QString catalogue_file_path(const QString& path) {
     return info.absoluteFilePath();
 }
 
-QString read_failure_message(const QString& file_path, const QString& why) {
+QString read_failure_reason(torvane::ReadStatus status) {
+    const std::string_view text = torvane::read_status_text(status);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString read_failure_message(const QString& file_path, torvane::ReadStatus status) {
     return QStringLiteral("Impossibile leggere il catalogo %1: %2.")
-        .arg(QDir::toNativeSeparators(file_path), why);
+        .arg(QDir::toNativeSeparators(file_path), read_failure_reason(status));
 }
 
-QString unreadable_reason(const QString& file_path) {
-    const QFileInfo info(file_path);
-    if (!info.exists()) {
-        return QStringLiteral("il file non esiste");
-    }
-    if (!info.isFile()) {
-        return QStringLiteral("non è un file ordinario");
-    }
-    QFile file(file_path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return file.error() == QFileDevice::PermissionsError
-                   ? QStringLiteral("non si ha il permesso di leggerlo")
-                   : QStringLiteral("non si riesce ad aprirlo");
-    }
-    return {};
+CatalogueFile::CatalogueFile() : path_(default_path()), named_(false) {
 }
 
-QString read_failure_reason(const QString& file_path) {
-    const QString why = unreadable_reason(file_path);
-    return why.isEmpty() ? QStringLiteral("non si riesce a leggerlo") : why;
-}
-
-CatalogueFile::CatalogueFile()
-    : items_(std::make_unique<ItemList>()), path_(default_path()), named_(false) {
-}
-
-CatalogueFile::CatalogueFile(const QString& path)
-    : items_(std::make_unique<ItemList>()), path_(catalogue_file_path(path)), named_(true) {
+CatalogueFile::CatalogueFile(const QString& path) : path_(catalogue_file_path(path)), named_(true) {
 }
 
 bool CatalogueFile::is_default() const {
     return QFileInfo(path_) == QFileInfo(default_path());
 }
 
-std::unique_ptr<ItemList> CatalogueFile::read(const QString& path, QString& why) {
+torvane::ReadStatus CatalogueFile::read_once() {
+    if (!first_status_) {
+        torvane::ReadStatus status = torvane::ReadStatus::read;
+        read(path_, status);
+        first_status_ = status;
+    }
+    return *first_status_;
+}
+
+std::optional<torvane::Catalogue> CatalogueFile::read(const QString& path,
+                                                      torvane::ReadStatus& status) {
     const QString file_path = catalogue_file_path(path);
-    auto fresh = std::make_unique<ItemList>();
-    if (fresh->load(QFile::encodeName(file_path).toStdString()) != 0) {
-        why = read_failure_reason(file_path);
-        return nullptr;
+    torvane::LoadResult loaded =
+        torvane::Catalogue::load(QFile::encodeName(file_path).toStdString());
+    status = loaded.status;
+    first_status_ = first_status_.value_or(status);
+    if (status != torvane::ReadStatus::read) {
+        return std::nullopt;
     }
     path_ = file_path;
-    std::swap(items_, fresh);
-    return fresh;
+    std::swap(catalogue_, loaded.catalogue);
+    return std::move(loaded.catalogue);
 }

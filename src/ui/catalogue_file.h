@@ -1,10 +1,11 @@
 #pragma once
 
-#include <memory>
+#include <optional>
 
 #include <QString>
 
-#include "catalogue/item_list.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/read_status.h"
 
 // The catalogue the window shows and the file it comes from. The application owns it and
 // hands it to the window. Reading a file replaces the catalogue only when the file was read,
@@ -16,8 +17,7 @@ public:
     // A file, or a folder holding archive.dat, named by the user.
     explicit CatalogueFile(const QString& path);
 
-    ItemList& items() { return *items_; }
-    const ItemList& items() const { return *items_; }
+    const torvane::Catalogue& catalogue() const { return catalogue_; }
     // The file that was read, or that will be read: absolute.
     const QString& path() const { return path_; }
     // Whether that is archive.dat in the current folder.
@@ -25,30 +25,30 @@ public:
     // Whether a file was named (on the command line or later) rather than the default taken.
     bool named() const { return named_; }
 
+    // Reads path() the first time it is called; later calls tell how that reading went.
+    torvane::ReadStatus read_once();
     // Reads the file at path (or archive.dat in the folder at path). When it was read, its
-    // items replace the catalogue, path() becomes that file, and the old catalogue is
-    // returned; the caller releases it once nothing shows its records. Otherwise nothing
-    // changes, nullptr is returned and why says, in one Italian phrase, what went wrong.
-    std::unique_ptr<ItemList> read(const QString& path, QString& why);
+    // records replace the catalogue, path() becomes that file, and the old catalogue is
+    // returned; the caller lets it go once nothing shows its records. Otherwise nothing
+    // changes, nothing is returned, and status says why.
+    std::optional<torvane::Catalogue> read(const QString& path, torvane::ReadStatus& status);
     // Reads path() again.
-    std::unique_ptr<ItemList> reread(QString& why) { return read(path_, why); }
+    std::optional<torvane::Catalogue> reread(torvane::ReadStatus& status) {
+        return read(path_, status);
+    }
 
 private:
-    std::unique_ptr<ItemList> items_;
+    torvane::Catalogue catalogue_;
     QString path_;
     bool named_;
+    std::optional<torvane::ReadStatus> first_status_;
 };
 
 // The file a path names: the path itself, or archive.dat inside it when it is a folder.
 QString catalogue_file_path(const QString& path);
 
+// Why a catalogue file was not read, in one Italian phrase ("il file non esiste").
+QString read_failure_reason(torvane::ReadStatus status);
+
 // The message for a catalogue file that could not be read, and why.
-QString read_failure_message(const QString& file_path, const QString& why);
-
-// Why the file cannot be read, in one Italian phrase ("il file non esiste"); empty when it
-// looks readable.
-QString unreadable_reason(const QString& file_path);
-
-// Why a file that failed to load could not be read: unreadable_reason, or, when the file
-// looked readable, a general phrase.
-QString read_failure_reason(const QString& file_path);
+QString read_failure_message(const QString& file_path, torvane::ReadStatus status);

@@ -63,15 +63,14 @@ int check(const QString& file, std::ostream& out, std::ostream& err) {
     const std::string name =
         (QFileInfo(file).isDir() ? QDir(file).filePath(QStringLiteral("archive.dat")) : file)
             .toStdString();
-    const QString why = unreadable_reason(path);
-    const ArchiveCheck result =
-        why.isEmpty() ? check_archive(QFile::encodeName(path).toStdString()) : ArchiveCheck{};
-    if (!result.read) {
-        err << program_name << ": " << name << ": " << read_failure_reason(path).toStdString()
-            << '\n';
+    const torvane::ArchiveCheck result =
+        torvane::check_archive(QFile::encodeName(path).toStdString());
+    if (result.status != torvane::ReadStatus::read) {
+        err << program_name << ": " << name << ": "
+            << read_failure_reason(result.status).toStdString() << '\n';
         return 2;
     }
-    write_check_report(result, name, out);
+    torvane::write_check_report(result, name, out);
     return result.rejected() > 0 ? 1 : 0;
 }
 

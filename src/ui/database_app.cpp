@@ -33,9 +33,10 @@ int DatabaseApp::run(const QString& file) {
     // Owned here, and released only after the window that shows its records.
     CatalogueFile catalogue = file.isEmpty() ? CatalogueFile() : CatalogueFile(file);
     if (catalogue.named()) {
-        const QString why = unreadable_reason(catalogue.path());
-        if (!why.isEmpty()) {
-            show_message(nullptr, read_failure_message(catalogue.path(), why), program_title(),
+        // Read before the window opens, so that a file that cannot be read is told first.
+        if (const torvane::ReadStatus status = catalogue.read_once();
+            status != torvane::ReadStatus::read) {
+            show_message(nullptr, read_failure_message(catalogue.path(), status), program_title(),
                          QMessageBox::Warning);
         }
     }

@@ -14,9 +14,6 @@ public:
     int y(int units) const;
     QRect rect(int x, int y, int width, int height) const;
 
-    int base_width() const { return base_width_; }
-    int base_height() const { return base_height_; }
-
 private:
     int base_width_;
     int base_height_;

@@ -8,6 +8,8 @@ FocusEdit::FocusEdit(QWidget* parent) : QLineEdit(parent) {
 }
 
 void FocusEdit::set_digits_only() {
+    // Typing admits digits alone, as a number box does; reading the box (parse_form_int) also
+    // takes blanks and a sign, which only text set by the program can hold.
     setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
 }

@@ -1,10 +1,11 @@
 #include "form_exchange.h"
 
-#include <limits>
+#include <string>
 
 #include <QLabel>
 #include <QLineEdit>
 
+#include "items/integer_text.h"
 #include "message_box.h"
 #include "text_1252_codec.h"
 
@@ -13,45 +14,20 @@ namespace {
 constexpr char unmappable_byte = '\n';
 constexpr char16_t replacement_character = 0xFFFD;
 
-bool is_blank(QChar c) {
-    return c == u' ' || c == u'\t';
-}
-
 } // namespace
 
 std::optional<std::int32_t> parse_form_int(const QString& text) {
-    qsizetype i = 0;
-    qsizetype end = text.size();
-    while (i < end && is_blank(text[i])) {
-        ++i;
+    // Characters beyond ASCII are neither blanks nor digits: one stands for all of them.
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(text.size()));
+    for (const QChar c : text) {
+        bytes.push_back(c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x01');
     }
-    while (end > i && is_blank(text[end - 1])) {
-        --end;
-    }
-    bool negative = false;
-    if (i < end && (text[i] == u'-' || text[i] == u'+')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
-    if (i == end) {
+    const torvane::LeadingInteger integer = torvane::read_leading_integer(bytes);
+    if (!integer.whole(bytes)) {
         return std::nullopt;
     }
-    constexpr std::int64_t limit = std::numeric_limits<std::int32_t>::max();
-    std::int64_t value = 0;
-    for (; i < end; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < u'0' || c > u'9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (c - u'0');
-        if (value > limit + 1) {
-            value = limit + 1;
-        }
-    }
-    if (negative) {
-        return static_cast<std::int32_t>(-value);
-    }
-    return static_cast<std::int32_t>(value > limit ? limit : value);
+    return integer.value;
 }
 
 FormExchange::FormExchange(QWidget* window, QString caption)

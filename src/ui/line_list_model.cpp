@@ -7,7 +7,7 @@
 LineListModel::LineListModel(QObject* parent) : QAbstractListModel(parent) {
 }
 
-void LineListModel::replace(PageLines&& lines) {
+void LineListModel::replace(torvane::PageLines&& lines) {
     beginResetModel();
     std::swap(lines_, lines);
     endResetModel();

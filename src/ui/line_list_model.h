@@ -13,16 +13,16 @@ public:
     explicit LineListModel(QObject* parent = nullptr);
 
     // Replaces every line in one model reset.
-    void replace(PageLines&& lines);
+    void replace(torvane::PageLines&& lines);
 
     int count() const { return static_cast<int>(lines_.size()); }
     // The line's bytes; false when the row does not exist.
     bool line(int row, std::string& text) const;
-    const PageLines& lines() const { return lines_; }
+    const torvane::PageLines& lines() const { return lines_; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
-    PageLines lines_;
+    torvane::PageLines lines_;
 };

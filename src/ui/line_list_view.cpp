@@ -19,7 +19,7 @@ LineListView::LineListView(QWidget* parent) : QListView(parent), model_(new Line
     });
 }
 
-void LineListView::replace(PageLines&& lines) {
+void LineListView::replace(torvane::PageLines&& lines) {
     refilling_ = true;
     model_->replace(std::move(lines));
     refilling_ = false;

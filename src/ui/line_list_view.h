@@ -14,13 +14,13 @@ public:
     explicit LineListView(QWidget* parent = nullptr);
 
     // Empties the list and shows the lines, unsorted, in one step.
-    void replace(PageLines&& lines);
+    void replace(torvane::PageLines&& lines);
 
     int line_count() const { return model_->count(); }
     // Row of the selected line, or -1 when none is selected.
     int current_selection() const;
     bool line_text(int row, std::string& text) const;
-    const PageLines& lines() const { return model_->lines(); }
+    const torvane::PageLines& lines() const { return model_->lines(); }
     // Selects the row as the user would, but without telling anyone; -1 selects nothing.
     void select_quietly(int row);
 

@@ -12,7 +12,6 @@
 #include <QTabBar>
 
 #include "app_identity.h"
-#include "catalogue/busy_indicator.h"
 #include "catalogue_file.h"
 #include "catalogue_watcher.h"
 #include "focus_edit.h"
@@ -20,18 +19,11 @@
 #include "line_list_view.h"
 #include "spin_button.h"
 #include "text_1252_codec.h"
+#include "wait_cursor.h"
 
 namespace {
 
 constexpr int search_max_chars = 128;
-
-void show_wait_cursor(bool busy) {
-    if (busy) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else {
-        QApplication::restoreOverrideCursor();
-    }
-}
 
 } // namespace
 
@@ -43,7 +35,6 @@ MainDialog::MainDialog(CatalogueFile& catalogue, QWidget* parent)
     connect_events();
     create_shortcuts();
     describe_controls();
-    set_busy_callback(show_wait_cursor);
 }
 
 MainDialog::~MainDialog() {
@@ -52,7 +43,6 @@ MainDialog::~MainDialog() {
     for (QObject* child : findChildren<QObject*>()) {
         child->disconnect(this);
     }
-    set_busy_callback(nullptr);
 }
 
 int MainDialog::do_modal() {
@@ -104,7 +94,7 @@ void MainDialog::connect_events() {
     connect(exit_button_, &QPushButton::clicked, this, &QDialog::reject);
     for (std::size_t i = 0; i < sort_radios_.size(); ++i) {
         connect(sort_radios_[i], &QRadioButton::clicked, this,
-                [this, i] { on_sort_choice(static_cast<SortMode>(i)); });
+                [this, i] { on_sort_choice(static_cast<torvane::SortMode>(i)); });
     }
     connect(tab_bar_, &QTabBar::currentChanged, this, &MainDialog::on_tab_change);
     for (const StatRow& row : rows_) {
@@ -152,24 +142,28 @@ void MainDialog::on_init_dialog() {
     place_controls();
     show_page(0);
     set_spin_ranges();
-    sort_mode_ = sort_by_name;
+    sort_mode_ = torvane::sort_by_name;
     sort_radios_[0]->setChecked(true);
-    QString why;
-    const bool read = catalogue_.reread(why) != nullptr;
-    form_.loaded_text = "Oggetti Caricati: " + std::to_string(catalogue_.items().count());
+    const torvane::ReadStatus status = [this] {
+        const WaitCursor busy;
+        return catalogue_.read_once();
+    }();
+    const bool read = status == torvane::ReadStatus::read;
+    whole_catalogue_ = torvane::listing_order(catalogue_.catalogue());
+    form_.loaded_text = "Oggetti Caricati: " + std::to_string(catalogue_.catalogue().size());
     form_.found_text = "Oggetti Trovati: 0";
     form_.description_text.clear();
     // With nothing read, the empty window says where it looked and how to open a catalogue.
     showing_hint_ = !read;
     if (showing_hint_) {
-        form_.description_text =
-            encode_1252(QStringLiteral("Nessun catalogo letto da %1 (%2): aprine uno con Ctrl+O o "
-                                       "trascinane uno nella finestra.")
-                            .arg(QDir::toNativeSeparators(catalogue_.path()), why),
-                        '?');
+        form_.description_text = encode_1252(
+            QStringLiteral("Nessun catalogo letto da %1 (%2): aprine uno con Ctrl+O o "
+                           "trascinane uno nella finestra.")
+                .arg(QDir::toNativeSeparators(catalogue_.path()), read_failure_reason(status)),
+            '?');
     }
     update_data(false);
-    show_query(ViewQuery{});
+    show_query(torvane::ViewQuery{});
     update_title();
     watcher_->watch(catalogue_.path());
     if (read) {
@@ -179,16 +173,16 @@ void MainDialog::on_init_dialog() {
     rows_[0].min_edit->setFocus(Qt::TabFocusReason);
 }
 
-void MainDialog::show_query(const ViewQuery& query) {
-    CatalogueView view(catalogue_.items(), query);
+void MainDialog::show_query(const torvane::ViewQuery& query) {
+    const WaitCursor busy;
+    const torvane::CatalogueView view(whole_catalogue_, query);
     fill_lists(view.items());
     shown_query_ = query;
-    // The view goes out of scope here; the catalogue is never destroyed.
 }
 
 void MainDialog::on_filter() {
     update_data(true);
-    ViewQuery query;
+    torvane::ViewQuery query;
     query.use_min = min_check_->isChecked();
     query.use_max = max_check_->isChecked();
     query.min = {form_.level_min,  form_.strength_min,     form_.resistance_min, form_.agility_min,
@@ -201,15 +195,15 @@ void MainDialog::on_filter() {
 
 void MainDialog::on_search() {
     update_data(true);
-    form_.search_text = to_lower_1252(form_.search_text);
-    ViewQuery query;
-    query.kind = ViewQuery::Kind::search;
+    form_.search_text = torvane::to_lower_1252(form_.search_text);
+    torvane::ViewQuery query;
+    query.kind = torvane::ViewQuery::Kind::search;
     query.search_text = form_.search_text;
     query.sort_mode = sort_mode_;
     show_query(query);
 }
 
-void MainDialog::on_sort_choice(SortMode mode) {
+void MainDialog::on_sort_choice(torvane::SortMode mode) {
     sort_mode_ = mode;
 }
 

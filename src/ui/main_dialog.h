@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 
 #include <QDialog>
@@ -59,7 +60,7 @@ struct DialogForm {
 class MainDialog : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int page_count = ::page_count;
+    static constexpr int page_count = torvane::page_count;
     static constexpr int stat_row_count = 7;
 
     explicit MainDialog(CatalogueFile& catalogue, QWidget* parent = nullptr);
@@ -70,19 +71,19 @@ public:
     int do_modal();
 
     const DialogForm& form() const { return form_; }
-    SortMode sort_mode() const { return sort_mode_; }
+    torvane::SortMode sort_mode() const { return sort_mode_; }
 
     // Reads (true) or writes (false) the whole form.
     bool update_data(bool save_and_validate);
 
     // Shows the list of the page and hides the others; always 0.
     int show_page(int page);
-    // Empties the six lists and refills them from the list, which stays the caller's.
-    void fill_lists(ItemList& list);
+    // Empties the six lists and refills them from the view, which stays the caller's.
+    void fill_lists(std::span<const torvane::Item* const> view);
 
     void on_filter();
     void on_search();
-    void on_sort_choice(SortMode mode);
+    void on_sort_choice(torvane::SortMode mode);
     void on_list_select(int page);
     void on_list_double_click(int page);
     void on_tab_change();
@@ -139,10 +140,10 @@ private:
     void place_controls();
 
     // Narrows, sorts and shows the catalogue as the query asks, and remembers the query.
-    void show_query(const ViewQuery& query);
+    void show_query(const torvane::ViewQuery& query);
     // Shows the catalogue that replaced old: the last query again, the same selections where
-    // the same items are still there, the boxes as they were; old is released last.
-    void show_replaced_catalogue(std::unique_ptr<ItemList> old);
+    // the same items are still there, the boxes as they were; old goes last.
+    void show_replaced_catalogue(torvane::Catalogue old);
     void update_title();
     // Reads the file again once no modal box is open.
     void reload_when_free();
@@ -157,8 +158,10 @@ private:
     CatalogueFile& catalogue_;
     CatalogueWatcher* watcher_;
     DialogForm form_;
-    SortMode sort_mode_ = sort_by_name;
-    ViewQuery shown_query_;
+    torvane::SortMode sort_mode_ = torvane::sort_by_name;
+    torvane::ViewQuery shown_query_;
+    // Every record of the catalogue, in the order of the last query that narrowed nothing.
+    torvane::ItemView whole_catalogue_;
     FormExchange exchange_;
     bool initialised_ = false;
     bool showing_hint_ = false;

@@ -21,6 +21,7 @@
 #include "main_dialog.h"
 #include "message_box.h"
 #include "text_1252_codec.h"
+#include "wait_cursor.h"
 
 namespace {
 
@@ -52,14 +53,17 @@ void MainDialog::on_open() {
 }
 
 bool MainDialog::open_catalogue(const QString& path) {
-    QString why;
-    std::unique_ptr<ItemList> old = catalogue_.read(path, why);
-    if (old == nullptr) {
-        show_message(this, read_failure_message(catalogue_file_path(path), why), program_title(),
+    torvane::ReadStatus status = torvane::ReadStatus::read;
+    std::optional<torvane::Catalogue> old = [&] {
+        const WaitCursor busy;
+        return catalogue_.read(path, status);
+    }();
+    if (!old) {
+        show_message(this, read_failure_message(catalogue_file_path(path), status), program_title(),
                      QMessageBox::Warning);
         return false;
     }
-    show_replaced_catalogue(std::move(old));
+    show_replaced_catalogue(std::move(*old));
     watcher_->watch(catalogue_.path());
     update_title();
     emit catalogue_read();
@@ -74,14 +78,14 @@ bool MainDialog::reload_catalogue() {
     return open_catalogue(catalogue_.path());
 }
 
-void MainDialog::show_replaced_catalogue(std::unique_ptr<ItemList> old) {
+void MainDialog::show_replaced_catalogue(torvane::Catalogue old) {
     // The boxes keep what the user typed, even what no action has read yet.
     std::vector<std::pair<QLineEdit*, QString>> typed;
     for (QLineEdit* edit : findChildren<QLineEdit*>()) {
         typed.emplace_back(edit, edit->text());
     }
     // Each list's selection, by what it shows, while the old records are still there.
-    std::array<std::optional<PageLines::Key>, page_count> selected;
+    std::array<std::optional<torvane::PageLines::Key>, page_count> selected;
     for (std::size_t page = 0; page < lists_.size(); ++page) {
         const int row = lists_[page]->current_selection();
         if (row >= 0) {
@@ -89,7 +93,8 @@ void MainDialog::show_replaced_catalogue(std::unique_ptr<ItemList> old) {
         }
     }
 
-    form_.loaded_text = "Oggetti Caricati: " + std::to_string(catalogue_.items().count());
+    form_.loaded_text = "Oggetti Caricati: " + std::to_string(catalogue_.catalogue().size());
+    whole_catalogue_ = torvane::listing_order(catalogue_.catalogue());
     if (showing_hint_) {
         form_.description_text.clear();
         showing_hint_ = false;
@@ -109,7 +114,7 @@ void MainDialog::show_replaced_catalogue(std::unique_ptr<ItemList> old) {
         edit->setText(text);
     }
     // Only now that no list shows an old record may the old catalogue go.
-    old.reset();
+    old = torvane::Catalogue();
 }
 
 void MainDialog::update_title() {

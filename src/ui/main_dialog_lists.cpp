@@ -3,18 +3,18 @@
 #include <QLabel>
 #include <QTabBar>
 
-#include "catalogue/busy_indicator.h"
 #include "catalogue/page_lines.h"
 #include "line_list_view.h"
 #include "main_dialog.h"
 #include "message_box.h"
 #include "text_1252_codec.h"
+#include "wait_cursor.h"
 
 namespace {
 
 // The caption of a page's message box: that of the categories it lists.
 QString page_caption(int page) {
-    for (const CategoryInfo& info : category_table) {
+    for (const torvane::CategoryInfo& info : torvane::category_table) {
         if (info.page == page) {
             return decode_1252(info.page_caption);
         }
@@ -35,15 +35,15 @@ void MainDialog::on_tab_change() {
     show_page(tab_bar_->currentIndex());
 }
 
-void MainDialog::fill_lists(ItemList& list) {
-    const BusyScope busy;
+void MainDialog::fill_lists(std::span<const torvane::Item* const> view) {
+    const WaitCursor busy;
     // The lines are gathered first and each list is emptied and refilled in one step, so a
     // view of a million items costs one model reset per list.
-    std::array<PageLines, page_count> pages = group_into_pages(list);
+    std::array<torvane::PageLines, page_count> pages = torvane::group_into_pages(view);
     for (std::size_t i = 0; i < lists_.size(); ++i) {
         lists_[i]->replace(std::move(pages[i]));
     }
-    form_.found_text = "Oggetti Trovati: " + std::to_string(list.count());
+    form_.found_text = "Oggetti Trovati: " + std::to_string(view.size());
     update_data(false);
 }
 

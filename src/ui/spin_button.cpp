@@ -1,13 +1,14 @@
 #include "spin_button.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QWheelEvent>
+
+#include "form_exchange.h"
 
 namespace {
 
@@ -53,16 +54,9 @@ void SpinButton::set_range(int lower, int upper) {
 }
 
 void SpinButton::step(int delta) {
-    const QByteArray digits = buddy_->text().trimmed().toLatin1();
-    long long value = position_;
-    long long parsed = 0;
-    const auto [end, error] =
-        std::from_chars(digits.constData(), digits.constData() + digits.size(), parsed);
-    if (error == std::errc() && end == digits.constData() + digits.size() && !digits.isEmpty()) {
-        value = parsed;
-    } else if (error == std::errc::result_out_of_range) {
-        value = digits.startsWith('-') ? lower_ : upper_;
-    }
+    // The box's integer as the form reads it; a box that holds none steps from the last value
+    // written. An integer beyond 32 bits saturates, and so lands at an end of the range.
+    long long value = parse_form_int(buddy_->text()).value_or(position_);
     value = std::clamp<long long>(value + delta, lower_, upper_);
     position_ = static_cast<int>(value);
     buddy_->setText(QString::number(position_));

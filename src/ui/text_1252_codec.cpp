@@ -10,7 +10,7 @@ int byte_of(char32_t code_point) {
         return static_cast<int>(code_point);
     }
     for (int byte = 0x80; byte < 0xA0; ++byte) {
-        if (unicode_of_1252(static_cast<unsigned char>(byte)) == code_point) {
+        if (torvane::unicode_of_1252(static_cast<unsigned char>(byte)) == code_point) {
             return byte;
         }
     }
@@ -24,7 +24,7 @@ QString decode_1252(std::string_view bytes) {
     QChar* out = text.data();
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        *out++ = QChar(static_cast<char16_t>(unicode_of_1252(byte)));
+        *out++ = QChar(static_cast<char16_t>(torvane::unicode_of_1252(byte)));
     }
     return text;
 }

@@ -1,26 +1,30 @@
 #pragma once
 
-// Helpers shared by the catalogue tests: records with chosen statistics, archive files in
-// the temporary folder, and readers of a list's content.
+// Helpers shared by the catalogue tests: records with chosen statistics, catalogues and
+// archive files in the temporary folder, and readers of a view's content.
 
-#include <algorithm>
 #include <atomic>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unistd.h>
 #include <vector>
 
-#include "catalogue/item_list.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/item_view.h"
 #include "items/item.h"
+#include "items/parse_line.h"
 
 namespace catalogue_test {
 
+using namespace torvane;
 using Names = std::vector<std::string>;
 
-// A plain record with every base statistic chosen by the test.
+// The base statistics a test chooses for a record.
 struct Stats {
     std::int32_t level = 0;
     std::int32_t strength = 0;
@@ -30,63 +34,55 @@ struct Stats {
     std::int32_t intelligence = 0;
 };
 
-class StatItem : public Item {
+// Records made by the test, which stay where they are while it adds more, and the view of
+// them in the order they were added. Names must outlive the records (string literals).
+class Records {
 public:
-    StatItem(ItemCategory code, std::string_view name, const Stats& stats) {
-        set_category(code);
-        read_name(name);
-        level_ = stats.level;
-        strength_ = stats.strength;
-        resistance_ = stats.resistance;
-        agility_ = stats.agility;
-        wisdom_ = stats.wisdom;
-        intelligence_ = stats.intelligence;
+    // A record of the undefined category with the statistics chosen.
+    void add(std::string_view name, const Stats& stats = {}) {
+        Item& item = items_.emplace_back();
+        item.line = name.data();
+        item.name_size = static_cast<std::uint32_t>(name.size());
+        item.level = stats.level;
+        item.strength = stats.strength;
+        item.resistance = stats.resistance;
+        item.agility = stats.agility;
+        item.wisdom = stats.wisdom;
+        item.intelligence = stats.intelligence;
     }
+    // A record read from a data line of the category; the line must be accepted.
+    void add_parsed(int code, std::string_view line) {
+        const ParsedLine parsed = parse_line(code, line);
+        if (parsed.result == ParseResult::accepted) {
+            items_.push_back(parsed.item);
+        }
+    }
+
+    ItemView view() const {
+        ItemView view;
+        for (const Item& item : items_) {
+            view.push_back(&item);
+        }
+        return view;
+    }
+
+private:
+    std::deque<Item> items_;
 };
 
-inline Item* make_stat_item(ItemCategory code, std::string_view name, const Stats& stats = {}) {
-    return new StatItem(code, name, stats);
-}
-
-// A record made and parsed the way the loader does it; the line must be accepted.
-inline Item* make_parsed(int code, std::string_view line) {
-    Item* item = create_item(code);
-    if (item->parse_line(line) != 0) {
-        item->release();
-        return nullptr;
-    }
-    return item;
-}
-
-// Fills a list by push_front so that it reads in the order given.
-inline void push_in_order(ItemList& list, const std::vector<Item*>& items) {
-    std::for_each(items.rbegin(), items.rend(), [&list](Item* item) { list.push_front(item); });
-}
-
-// The names of a list's items, first to last, read through the cursor.
-inline std::vector<std::string> names_of(ItemList& list) {
-    std::vector<std::string> names;
-    list.rewind();
-    while (Item* item = list.next()) {
-        names.push_back(item->name());
+// The names of a view's records, first to last.
+inline Names names_of(std::span<const Item* const> view) {
+    Names names;
+    for (const Item* item : view) {
+        names.emplace_back(item->name());
     }
     return names;
 }
 
-inline std::vector<Item*> items_of(ItemList& list) {
-    std::vector<Item*> items;
-    list.rewind();
-    while (Item* item = list.next()) {
-        items.push_back(item);
-    }
-    return items;
-}
-
-// Whether every neighbouring pair is in order: no item sorts before the one ahead of it.
-inline bool is_ordered(ItemList& list) {
-    const std::vector<Item*> items = items_of(list);
-    for (std::size_t i = 1; i < items.size(); ++i) {
-        if (items[i]->sorts_before(*items[i - 1])) {
+// Whether no record of the view sorts before the one ahead of it.
+inline bool is_ordered(std::span<const Item* const> view, SortMode mode) {
+    for (std::size_t i = 1; i < view.size(); ++i) {
+        if (sorts_before(*view[i], *view[i - 1], mode)) {
             return false;
         }
     }

@@ -11,7 +11,6 @@
 
 #include "catalogue/archive_format.h"
 #include "catalogue_test_support.h"
-#include "items/weapon_item.h"
 
 using namespace catalogue_test;
 
@@ -22,28 +21,40 @@ std::string any_line(std::string_view name) {
     return std::string(name) + "=\"b\",1,2,3,4,5,6,\"l\",7,8,9,10\n";
 }
 
-std::vector<int> categories_of(ItemList& list) {
+// The catalogue of an archive file, which must be read.
+Catalogue loaded(const TempArchive& archive) {
+    LoadResult result = Catalogue::load(archive.path());
+    EXPECT_EQ(result.status, ReadStatus::read) << archive.path();
+    return std::move(result.catalogue);
+}
+
+// The categories and names of the records as the loader lists them, the last line first.
+std::vector<int> categories_of(const Catalogue& catalogue) {
     std::vector<int> codes;
-    for (Item* item : items_of(list)) {
-        codes.push_back(item->category());
+    for (const Item* item : listing_order(catalogue)) {
+        codes.push_back(item->category);
     }
     return codes;
+}
+
+Names names_in_listing(const Catalogue& catalogue) {
+    return names_of(listing_order(catalogue));
+}
+
+const DamageFields& damage(const Item& item) {
+    return std::get<DamageFields>(item.fields);
 }
 
 } // namespace
 
 TEST(ArchiveLines, CommentsAndBlankLinesOnlyGiveAnEmptyList) {
     TempArchive archive("; a comment\n\n   \t\n  ; indented comment\r\n\r\n;[armi]\n");
-    ItemList list;
-    EXPECT_EQ(list.load(archive.path()), 0);
-    EXPECT_EQ(list.count(), 0);
+    EXPECT_TRUE(loaded(archive).empty());
 }
 
 TEST(ArchiveLines, EmptyFileReadsAsEmpty) {
     TempArchive archive("");
-    ItemList list;
-    EXPECT_EQ(list.load(archive.path()), 0);
-    EXPECT_EQ(list.count(), 0);
+    EXPECT_TRUE(loaded(archive).empty());
 }
 
 TEST(ArchiveLines, RecordsComeInReverseFileOrderWithCrLfAndNoFinalLineEnd) {
@@ -51,19 +62,15 @@ TEST(ArchiveLines, RecordsComeInReverseFileOrderWithCrLfAndNoFinalLineEnd) {
                         "Prima=\"+1\",10,0,2,\"Rocca\",3,7\r\n"
                         "  Seconda=\"\",1,1,1,\"\",2,4   \r\n"
                         "Terza=\"x\",0,0,0,\"Porto\",1,9");
-    ItemList list;
-    ASSERT_EQ(list.load(archive.path()), 0);
-    EXPECT_EQ(names_of(list), (Names{"Terza", "Seconda", "Prima"}));
+    const Catalogue catalogue = loaded(archive);
+    EXPECT_EQ(names_in_listing(catalogue), (Names{"Terza", "Seconda", "Prima"}));
 
     // The line is trimmed before parsing: no carriage return or blank reaches a field.
-    const std::vector<Item*> items = items_of(list);
-    const auto& terza = static_cast<const WeaponItem&>(*items[0]);
-    EXPECT_EQ(terza.max_damage(), 9);
-    const auto& seconda = static_cast<const WeaponItem&>(*items[1]);
-    EXPECT_EQ(seconda.max_damage(), 4);
-    const auto& prima = static_cast<const WeaponItem&>(*items[2]);
-    EXPECT_EQ(prima.location(), "Rocca");
-    EXPECT_EQ(prima.max_damage(), 7);
+    const std::span<const Item> items = catalogue.items();
+    EXPECT_EQ(damage(items[2]).max_damage, 9);
+    EXPECT_EQ(damage(items[1]).max_damage, 4);
+    EXPECT_EQ(items[0].location(), "Rocca");
+    EXPECT_EQ(damage(items[0]).max_damage, 7);
 }
 
 TEST(ArchiveLines, RejectedLinesAreDroppedAndNotCounted) {
@@ -73,10 +80,8 @@ TEST(ArchiveLines, RejectedLinesAreDroppedAndNotCounted) {
                         "Niente=\n"
                         "=\"\",1,2,3,\"\",4,5\n"
                         "Corta=\"\",1\n");
-    ItemList list;
-    ASSERT_EQ(list.load(archive.path()), 0);
-    EXPECT_EQ(list.count(), 2);
-    EXPECT_EQ(names_of(list), (Names{"Corta", "Buona"}));
+    const Catalogue catalogue = loaded(archive);
+    EXPECT_EQ(names_in_listing(catalogue), (Names{"Corta", "Buona"}));
 }
 
 TEST(ArchiveLines, LinesBeforeTheFirstHeaderArePlainRecordsOfCategoryZero) {
@@ -87,11 +92,9 @@ TEST(ArchiveLines, LinesBeforeTheFirstHeaderArePlainRecordsOfCategoryZero) {
                         "Dopo=x\n"
                         "[armi]\n"
                         "Spada=\"\",1,2,3,\"\",4,5\n");
-    ItemList list;
-    ASSERT_EQ(list.load(archive.path()), 0);
-    EXPECT_EQ(list.count(), 5);
-    EXPECT_EQ(categories_of(list), (std::vector<int>{1, 0, 0, 0, 0}));
-    EXPECT_EQ(names_of(list), (Names{"Spada", "Dopo", "Nome", "", "solo un nome"}));
+    const Catalogue catalogue = loaded(archive);
+    EXPECT_EQ(categories_of(catalogue), (std::vector<int>{1, 0, 0, 0, 0}));
+    EXPECT_EQ(names_in_listing(catalogue), (Names{"Spada", "Dopo", "Nome", "", "solo un nome"}));
 }
 
 TEST(ArchiveHeaders, EveryHeaderSelectsItsCategory) {
@@ -117,9 +120,7 @@ TEST(ArchiveHeaders, EveryHeaderSelectsItsCategory) {
         EXPECT_EQ(category_of_header(header), code) << header;
         // A category-0 record first, so that a header that fails to switch shows up.
         TempArchive archive(any_line("Prima") + header + "\n" + any_line("Dopo"));
-        ItemList list;
-        ASSERT_EQ(list.load(archive.path()), 0);
-        EXPECT_EQ(categories_of(list), (std::vector<int>{code, 0})) << header;
+        EXPECT_EQ(categories_of(loaded(archive)), (std::vector<int>{code, 0})) << header;
     }
 }
 
@@ -131,9 +132,7 @@ TEST(ArchiveHeaders, CapitalsAndSurroundingBlanksStillSelect) {
                         "[ARMATURE]\n" + any_line("E") +      //
                         "[ABILIT\xC0]\n" + any_line("F") +    //
                         "[Abilita']\n" + any_line("G"));
-    ItemList list;
-    ASSERT_EQ(list.load(archive.path()), 0);
-    EXPECT_EQ(categories_of(list), (std::vector<int>{19, 19, 3, 19, 4, 2, 1}));
+    EXPECT_EQ(categories_of(loaded(archive)), (std::vector<int>{19, 19, 3, 19, 4, 2, 1}));
 }
 
 TEST(ArchiveHeaders, HeadersWithAnythingElseOnTheLineAreIgnored) {
@@ -144,9 +143,7 @@ TEST(ArchiveHeaders, HeadersWithAnythingElseOnTheLineAreIgnored) {
     for (const std::string& header : not_headers) {
         EXPECT_EQ(category_of_header(header), -1) << header;
         TempArchive archive("[elmi]\n" + header + "\n" + any_line("X"));
-        ItemList list;
-        ASSERT_EQ(list.load(archive.path()), 0);
-        EXPECT_EQ(categories_of(list), std::vector<int>{9}) << header;
+        EXPECT_EQ(categories_of(loaded(archive)), std::vector<int>{9}) << header;
     }
     // The category table's unused spellings are empty: no header matches them.
     EXPECT_EQ(category_of_header(""), -1);
@@ -159,48 +156,28 @@ TEST(ArchiveTrim, RemovesTheCLocaleWhiteSpaceAtBothEnds) {
     EXPECT_EQ(trim_blanks("\xA0x\xA0"), "\xA0x\xA0"); // a non-breaking space is text
 }
 
-TEST(ArchiveReload, SecondLoadReleasesTheFirst) {
-    TempArchive first("uno\ndue\n");
-    TempArchive second("[armi]\ntre=\"\",1,1,1,\"\",1,1\n");
-    ItemList list;
-    ASSERT_EQ(list.load(first.path()), 0);
-    ASSERT_EQ(list.count(), 2);
-    list.rewind();
-    Item* kept = list.next()->retain();
-    EXPECT_EQ(kept->ref_count(), 2);
-
-    ASSERT_EQ(list.load(second.path()), 0);
-    EXPECT_EQ(kept->ref_count(), 1);
-    EXPECT_EQ(names_of(list), Names{"tre"});
-    kept->release();
-}
-
-TEST(ArchiveFailure, PathsThatCannotBeReadReturnOneAndKeepTheList) {
+TEST(ArchiveFailure, PathsThatCannotBeReadSayWhyAndGiveNothing) {
     TempArchive good("uno\ndue\n");
-    ItemList list;
-    ASSERT_EQ(list.load(good.path()), 0);
-
     const std::filesystem::path folder = std::filesystem::temp_directory_path();
-    const std::vector<std::string> bad_paths = {
-        (folder / "torvane_no_such_archive.dat").string(),
-        folder.string(),
-        good.path() + "/below_a_file.dat",
-        "",
-        std::string("archive\0.dat", 12),
+    const std::vector<std::pair<std::string, ReadStatus>> bad_paths = {
+        {(folder / "torvane_no_such_archive.dat").string(), ReadStatus::missing},
+        {folder.string(), ReadStatus::not_a_file},
+        {good.path() + "/below_a_file.dat", ReadStatus::missing},
+        {"", ReadStatus::missing},
+        {std::string("archive\0.dat", 12), ReadStatus::missing},
     };
-    for (const std::string& path : bad_paths) {
-        EXPECT_EQ(list.load(path), 1) << path;
-        EXPECT_EQ(names_of(list), (Names{"due", "uno"})) << path;
+    for (const auto& [path, status] : bad_paths) {
+        const LoadResult result = Catalogue::load(path);
+        EXPECT_EQ(result.status, status) << path;
+        EXPECT_TRUE(result.catalogue.empty()) << path;
+        EXPECT_FALSE(read_status_text(status).empty());
     }
 }
 
 TEST(ArchiveFailure, PipesAndDevicesAreNotRead) {
-    ItemList list;
-    list.push_front(make_stat_item(0, "keep"));
-
     // A pipe blocks whoever opens it until the other end is opened too. A writer waits for a
-    // reader here, so that a loader that did open the pipe would read a line and return 0
-    // rather than hang; afterwards the test opens the pipe itself to release the writer.
+    // reader here, so that a loader that did open the pipe would read a line rather than
+    // hang; afterwards the test opens the pipe itself to release the writer.
     const std::string fifo = TempArchive("").path() + ".fifo";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     std::thread writer([&fifo] {
@@ -210,34 +187,30 @@ TEST(ArchiveFailure, PipesAndDevicesAreNotRead) {
             ::close(out);
         }
     });
-    EXPECT_EQ(list.load(fifo), 1);
+    EXPECT_EQ(Catalogue::load(fifo).status, ReadStatus::not_a_file);
     const int in = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
     writer.join();
     ::close(in);
     std::filesystem::remove(fifo);
 
-    EXPECT_EQ(list.load("/dev/null"), 1);
-    EXPECT_EQ(names_of(list), Names{"keep"});
+    EXPECT_EQ(Catalogue::load("/dev/null").status, ReadStatus::not_a_file);
 }
 
 TEST(ArchiveFailure, LinkToAnArchiveIsFollowed) {
     TempArchive archive("uno\n");
     const std::string link = archive.path() + ".link";
     std::filesystem::create_symlink(archive.path(), link);
-    ItemList list;
-    EXPECT_EQ(list.load(link), 0);
+    const LoadResult result = Catalogue::load(link);
     std::filesystem::remove(link);
-    EXPECT_EQ(names_of(list), Names{"uno"});
+    EXPECT_EQ(result.status, ReadStatus::read);
+    EXPECT_EQ(names_in_listing(result.catalogue), Names{"uno"});
 }
 
-TEST(ArchiveFailure, FileWithoutReadPermissionReturnsOne) {
+TEST(ArchiveFailure, FileWithoutReadPermissionSaysSo) {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "permissions do not stop the superuser";
     }
     TempArchive locked("uno\n");
     std::filesystem::permissions(locked.path(), std::filesystem::perms::none);
-    ItemList list;
-    list.push_front(make_stat_item(0, "keep"));
-    EXPECT_EQ(list.load(locked.path()), 1);
-    EXPECT_EQ(names_of(list), Names{"keep"});
+    EXPECT_EQ(Catalogue::load(locked.path()).status, ReadStatus::no_permission);
 }

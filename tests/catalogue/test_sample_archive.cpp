@@ -4,40 +4,46 @@
 #include <set>
 #include <string>
 
-#include "catalogue/item_list.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/item_view.h"
+#include "items/description.h"
 
 namespace {
+
+using namespace torvane;
 
 const std::string archive_path = std::string(TORVANE_EXAMPLES_DIR) + "/archive.dat";
 
 class SampleArchive : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_EQ(catalogue_.load(archive_path), 0); }
+    void SetUp() override {
+        LoadResult loaded = Catalogue::load(archive_path);
+        ASSERT_EQ(loaded.status, ReadStatus::read);
+        catalogue_ = std::move(loaded.catalogue);
+    }
 
-    std::set<std::string> names() {
+    std::set<std::string> names() const {
         std::set<std::string> found;
-        catalogue_.rewind();
-        while (Item* item = catalogue_.next()) {
-            found.insert(item->name());
+        for (const Item& item : catalogue_.items()) {
+            found.emplace(item.name());
         }
         return found;
     }
 
-    ItemList catalogue_;
+    Catalogue catalogue_;
 };
 
 TEST_F(SampleArchive, LoadsEveryAcceptedLine) {
     // 150 data lines, of which four are meant to be rejected.
-    EXPECT_EQ(catalogue_.count(), 146);
+    EXPECT_EQ(catalogue_.size(), 146U);
 }
 
 TEST_F(SampleArchive, HoldsEveryCategoryAndNoUndefinedRecord) {
     std::array<int, 21> per_category{};
-    catalogue_.rewind();
-    while (Item* item = catalogue_.next()) {
-        ASSERT_GE(item->category(), 0);
-        ASSERT_LE(item->category(), 20);
-        ++per_category[static_cast<std::size_t>(item->category())];
+    for (const Item& item : catalogue_.items()) {
+        ASSERT_GE(item.category, 0);
+        ASSERT_LE(item.category, 20);
+        ++per_category[static_cast<std::size_t>(item.category)];
     }
     EXPECT_EQ(per_category[0], 0);
     for (int code = 1; code <= 20; ++code) {
@@ -63,26 +69,22 @@ TEST_F(SampleArchive, IsWindows1252) {
 }
 
 TEST_F(SampleArchive, EveryRecordDescribesItself) {
-    catalogue_.rewind();
-    while (Item* item = catalogue_.next()) {
-        const std::string text = item->description();
-        EXPECT_EQ(text.rfind(item->name() + " - ", 0), 0U) << text;
+    for (const Item& item : catalogue_.items()) {
+        const std::string text = description(item);
+        EXPECT_EQ(text.rfind(std::string(item.name()) + " - ", 0), 0U) << text;
     }
 }
 
 TEST_F(SampleArchive, SortsWithinEveryMode) {
+    ItemView view = listing_order(catalogue_);
     for (const SortMode mode : {sort_by_name, sort_by_efficacy, sort_by_requirement}) {
-        catalogue_.sort(mode);
-        EXPECT_EQ(catalogue_.count(), 146);
-        catalogue_.rewind();
-        Item* previous = catalogue_.next();
-        while (Item* item = catalogue_.next()) {
-            EXPECT_FALSE(item->sorts_before(*previous))
-                << mode << ": " << item->name() << " after " << previous->name();
-            previous = item;
+        sort(view, mode);
+        EXPECT_EQ(view.size(), 146U);
+        for (std::size_t i = 1; i < view.size(); ++i) {
+            EXPECT_FALSE(sorts_before(*view[i], *view[i - 1], mode))
+                << mode << ": " << view[i]->name() << " after " << view[i - 1]->name();
         }
     }
-    set_current_sort_mode(sort_by_name);
 }
 
 } // namespace

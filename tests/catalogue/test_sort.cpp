@@ -5,260 +5,157 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/busy_indicator.h"
 #include "catalogue_test_support.h"
 
 using namespace catalogue_test;
 
 namespace {
 
-ItemList& fill(ItemList& list, const std::vector<Item*>& items) {
-    push_in_order(list, items);
-    return list;
+// Whether two records are equivalent under mode: neither sorts before the other.
+bool equivalent(const Item& a, const Item& b, SortMode mode) {
+    return !sorts_before(a, b, mode) && !sorts_before(b, a, mode);
 }
 
-// Whether two items are equivalent under the current mode: neither sorts before the other.
-bool equivalent(const Item& a, const Item& b) {
-    return !a.sorts_before(b) && !b.sorts_before(a);
+// The names of an archive's records sorted under mode, from the loader's order.
+Names sorted_names(std::string_view archive, SortMode mode) {
+    const Catalogue catalogue = Catalogue::from_text(archive);
+    ItemView view = listing_order(catalogue);
+    sort(view, mode);
+    return names_of(view);
 }
 
-// A mixed catalogue with many equal keys: weapons, armour and plain records.
-std::vector<Item*> mixed_records(std::size_t n, std::uint32_t seed) {
+// An archive of n records with many equal keys: weapons, armour, abilities and plain records.
+std::string mixed_archive(std::size_t n, std::uint32_t seed) {
     std::mt19937 random(seed);
     auto pick = [&random](int low, int high) {
-        return std::uniform_int_distribution<int>(low, high)(random);
+        return std::to_string(std::uniform_int_distribution<int>(low, high)(random));
     };
-    std::vector<Item*> items;
-    items.reserve(n);
+    std::string plain;
+    std::string text;
     for (std::size_t i = 0; i < n; ++i) {
-        std::string name = "N";
-        name += std::to_string(pick(0, 400));
-        const int kind = pick(0, 2);
-        if (kind == 0) {
-            items.push_back(make_parsed(1, name + "=\"\"," + std::to_string(pick(-1, 9)) + ",0," +
-                                               std::to_string(pick(0, 3)) + ",\"\"," +
-                                               std::to_string(pick(-1, 6)) + "," +
-                                               std::to_string(pick(0, 8))));
-        } else if (kind == 1) {
-            items.push_back(make_parsed(pick(2, 13), name + "=\"\"," + std::to_string(pick(0, 4)) +
-                                                         ",0,0,0,0," + std::to_string(pick(0, 40)) +
-                                                         ",\"\"," +
-                                                         std::to_string(pick(0, 12) / 2.0)));
-        } else {
-            items.push_back(make_stat_item(pick(0, 1) == 0 ? 0 : 20, name,
-                                           {.level = pick(-1, 5), .wisdom = pick(0, 5)}));
+        const std::string name = "N" + pick(0, 400);
+        switch (std::stoi(pick(0, 3))) {
+        case 0:
+            text += "[armi]\n" + name + "=\"\"," + pick(-1, 9) + ",0," + pick(0, 3) + ",\"\"," +
+                    pick(-1, 6) + "," + pick(0, 8) + "\n";
+            break;
+        case 1:
+            text += "[scudi]\n" + name + "=\"\"," + pick(0, 4) + ",0,0,0,0," + pick(0, 40) +
+                    ",\"\"," + pick(0, 12) + ".5\n";
+            break;
+        case 2:
+            text += "[abilita]\n" + name + "=" + pick(-1, 5) + ",0,0,0,0," + pick(0, 5) +
+                    ",\"\",\"\",0,0\n";
+            break;
+        default:
+            plain += name + "\n";
         }
     }
-    return items;
+    return plain + text;
 }
-
-// Logs the busy hook and every comparison, to see that sorting happens inside the hook.
-std::vector<std::string> event_log;
-
-class LoggingItem : public Item {
-public:
-    explicit LoggingItem(std::string_view name) { read_name(name); }
-    bool sorts_before(const Item& other) const override {
-        event_log.emplace_back("compare");
-        return Item::sorts_before(other);
-    }
-};
 
 } // namespace
 
-TEST(SortByName, ThreeItemsPivotOnTheMedian) {
-    ItemList list;
-    fill(list, {make_stat_item(0, "B"), make_stat_item(0, "A"), make_stat_item(0, "D")});
-    list.sort(sort_by_name);
-    EXPECT_EQ(names_of(list), (Names{"A", "B", "D"}));
-    EXPECT_EQ(current_sort_mode(), sort_by_name);
-}
-
 TEST(SortByName, CategoriesAscendThenNamesByUnsignedBytes) {
-    ItemList list;
-    fill(list, {make_parsed(3, R"(armatura="",1,1,1,1,1,1,"",9)"), make_stat_item(0, "zeta"),
-                make_parsed(1, "\xC8lfica=\"\",1,1,1,\"\",1,1"),
-                make_parsed(1, R"(ascia="",1,1,1,"",1,1)"), make_stat_item(0, "Zeta"),
-                make_parsed(2, R"(Scudo="",1,1,1,1,1,1,"",1)"),
-                make_parsed(1, R"(Ascia="",1,1,1,"",1,1)"), make_stat_item(0, "Zet"),
-                make_parsed(1, R"(Ascia Lunga="",1,1,1,"",1,1)"), make_stat_item(0, "")});
-    list.sort(sort_by_name);
-    EXPECT_EQ(names_of(list), (Names{"", "Zet", "Zeta", "zeta", "Ascia", "Ascia Lunga", "ascia",
-                                     "\xC8lfica", "Scudo", "armatura"}));
+    const std::string archive = "zeta\nZeta\nZet\n=\n"
+                                "[armatura]\narmatura=\"\",1,1,1,1,1,1,\"\",9\n"
+                                "[armi]\n\xC8lfica=\"\",1,1,1,\"\",1,1\n"
+                                "ascia=\"\",1,1,1,\"\",1,1\n"
+                                "[scudi]\nScudo=\"\",1,1,1,1,1,1,\"\",1\n"
+                                "[armi]\nAscia=\"\",1,1,1,\"\",1,1\n"
+                                "Ascia Lunga=\"\",1,1,1,\"\",1,1\n";
+    EXPECT_EQ(sorted_names(archive, sort_by_name),
+              (Names{"", "Zet", "Zeta", "zeta", "Ascia", "Ascia Lunga", "ascia", "\xC8lfica",
+                     "Scudo", "armatura"}));
 }
 
 TEST(SortByEfficacy, WeaponsByAverageDamageArmourByClassOthersByName) {
-    ItemList list;
-    fill(list,
-         {make_parsed(1, R"(Tre-Quattro="",1,1,1,"",3,4)"),
-          make_parsed(1, R"(Due-Quattro="",1,1,1,"",2,4)"),
-          make_parsed(1, R"(Alta="",1,1,1,"",10,12)"), make_parsed(1, R"(Zero="",1,1,1,"",0,1)"),
-          make_parsed(1, R"(Ignota="",1,1,1,"",-1,-1)"),
-          make_parsed(3, R"(Pesante="",1,1,1,1,1,1,"",12.5)"),
-          make_parsed(3, R"(Leggera="",1,1,1,1,1,1,"",2.25)"),
-          make_parsed(3, R"(Media="",1,1,1,1,1,1,"",2.5)"), make_stat_item(0, "b", {.level = 1}),
-          make_stat_item(0, "a", {.level = 9})});
-    list.sort(sort_by_efficacy);
-    EXPECT_EQ(current_sort_mode(), sort_by_efficacy);
+    const std::string archive = "[armi]\n"
+                                "Tre-Quattro=\"\",1,1,1,\"\",3,4\n"
+                                "Due-Quattro=\"\",1,1,1,\"\",2,4\n"
+                                "Alta=\"\",1,1,1,\"\",10,12\n"
+                                "Zero=\"\",1,1,1,\"\",0,1\n"
+                                "Ignota=\"\",1,1,1,\"\",-1,-1\n"
+                                "[armature]\n"
+                                "Pesante=\"\",1,1,1,1,1,1,\"\",12.5\n"
+                                "Leggera=\"\",1,1,1,1,1,1,\"\",2.25\n"
+                                "Media=\"\",1,1,1,1,1,1,\"\",2.5\n"
+                                "[abilita]\n"
+                                "b=1,0,0,0,0,0,\"\",\"\",0,0\n"
+                                "a=9,0,0,0,0,0,\"\",\"\",0,0\n";
     // Ignota averages -1, Zero 0; 3-4 and 2-4 both average 3 and fall back to the name.
-    EXPECT_EQ(names_of(list), (Names{"a", "b", "Ignota", "Zero", "Due-Quattro", "Tre-Quattro",
-                                     "Alta", "Leggera", "Media", "Pesante"}));
+    EXPECT_EQ(sorted_names(archive, sort_by_efficacy),
+              (Names{"Ignota", "Zero", "Due-Quattro", "Tre-Quattro", "Alta", "Leggera", "Media",
+                     "Pesante", "a", "b"}));
 }
 
 TEST(SortByRequirement, RequirementThenNameWithinEachCategory) {
-    ItemList list;
-    fill(list,
-         {make_stat_item(0, "c", {.level = 2, .strength = -1}),
-          make_stat_item(0, "b", {.wisdom = 2}), make_stat_item(0, "a", {.agility = 5}),
-          make_parsed(1, R"(Forte="",20,0,0,"",1,1)"), make_parsed(1, R"(Saggia="",0,1,2,"",1,1)"),
-          make_parsed(1, R"(Pari="",1,1,1,"",1,1)"),
-          make_parsed(2, R"(Attacco="",0,0,0,0,0,45,"",1)"),
-          make_parsed(2, R"(Nulla="",0,0,0,0,0,14,"",1)")});
-    list.sort(sort_by_requirement);
+    const std::string archive = "[armi]\n"
+                                "Forte=\"\",20,0,0,\"\",1,1\n"
+                                "Saggia=\"\",0,1,2,\"\",1,1\n"
+                                "Pari=\"\",1,1,1,\"\",1,1\n"
+                                "[scudi]\n"
+                                "Attacco=\"\",0,0,0,0,0,45,\"\",1\n"
+                                "Nulla=\"\",0,0,0,0,0,14,\"\",1\n"
+                                "[abilita]\n"
+                                "c=2,-1,0,0,0,0,\"\",\"\",0,0\n"
+                                "b=0,0,0,0,0,2,\"\",\"\",0,0\n"
+                                "a=0,0,0,5,0,0,\"\",\"\",0,0\n";
     // Pari and Saggia both need 3; the attack counts a fifteenth (45 -> 3, 14 -> 0).
-    EXPECT_EQ(names_of(list),
-              (Names{"b", "c", "a", "Pari", "Saggia", "Forte", "Nulla", "Attacco"}));
+    EXPECT_EQ(sorted_names(archive, sort_by_requirement),
+              (Names{"Pari", "Saggia", "Forte", "Nulla", "Attacco", "b", "c", "a"}));
 }
 
-TEST(SortTies, EqualRecordsAndRepeatedReferencesAllStay) {
-    ItemList list;
-    Item* twice = make_stat_item(0, "M");
-    fill(list, {make_stat_item(0, "M"), make_stat_item(0, "Z"), twice, make_stat_item(0, "A"),
-                make_stat_item(0, "M"), twice->retain(), make_stat_item(0, "M")});
-    list.sort(sort_by_name);
-    EXPECT_EQ(names_of(list), (Names{"A", "M", "M", "M", "M", "M", "Z"}));
-    EXPECT_EQ(twice->ref_count(), 2);
-}
-
-TEST(SortTies, TiesFollowTheMedianPivotAndGoBelowIt) {
-    // Three equal names told apart by their level, which the name order does not read. The
-    // pivot is the first M (the median of M, A and the last M); the other Ms tie with it and
-    // go to the lower part, which then takes its last M as pivot.
-    ItemList list;
-    fill(list, {make_stat_item(0, "M", {.level = 1}), make_stat_item(0, "A"),
-                make_stat_item(0, "M", {.level = 2}), make_stat_item(0, "Z"),
-                make_stat_item(0, "M", {.level = 3})});
-    list.sort(sort_by_name);
-    std::vector<std::int32_t> levels;
-    for (Item* item : items_of(list)) {
-        levels.push_back(item->level());
-    }
-    EXPECT_EQ(names_of(list), (Names{"A", "M", "M", "M", "Z"}));
-    EXPECT_EQ(levels, (std::vector<std::int32_t>{0, 2, 3, 1, 0}));
-}
-
-TEST(SortEdges, EmptyListKeepsTheModeAndOneItemStays) {
-    ItemList one;
-    one.push_front(make_stat_item(0, "solo"));
-    one.sort(sort_by_requirement);
-    EXPECT_EQ(current_sort_mode(), sort_by_requirement);
-    EXPECT_EQ(names_of(one), Names{"solo"});
-
-    ItemList empty;
-    empty.sort(sort_by_name);
-    EXPECT_EQ(current_sort_mode(), sort_by_requirement);
-    EXPECT_EQ(empty.count(), 0);
-
-    ItemList two;
-    fill(two, {make_stat_item(0, "b"), make_stat_item(0, "a")});
-    two.sort(sort_by_name);
-    EXPECT_EQ(names_of(two), (Names{"a", "b"}));
-    two.push_front(make_stat_item(0, "c")); // the last node is still right after sorting
-    EXPECT_EQ(names_of(two), (Names{"c", "a", "b"}));
-}
-
-TEST(SortBusyHook, AnnouncedAroundEverySortEvenOfAnEmptyList) {
-    set_busy_callback([](bool busy) { event_log.emplace_back(busy ? "busy" : "idle"); });
-    event_log.clear();
-    ItemList empty;
-    empty.sort(sort_by_name);
-    EXPECT_EQ(event_log, (Names{"busy", "idle"}));
-
-    event_log.clear();
-    ItemList list;
-    fill(list, {new LoggingItem("b"), new LoggingItem("c"), new LoggingItem("a")});
-    list.sort(sort_by_name);
-    ASSERT_GE(event_log.size(), 3U);
-    EXPECT_EQ(event_log.front(), "busy");
-    EXPECT_EQ(event_log.back(), "idle");
-    EXPECT_EQ(std::count(event_log.begin(), event_log.end(), "compare"),
-              static_cast<long>(event_log.size()) - 2);
-
-    set_busy_callback(nullptr);
-    event_log.clear();
-    list.sort(sort_by_name);
-    EXPECT_EQ(std::count(event_log.begin(), event_log.end(), "busy"), 0);
-    EXPECT_EQ(names_of(list), (Names{"a", "b", "c"}));
-}
-
-TEST(SortBusyHook, HookInstalledDuringASortIsNotToldItEnded) {
-    class InstallingItem : public Item {
-    public:
-        explicit InstallingItem(std::string_view name) { read_name(name); }
-        bool sorts_before(const Item& other) const override {
-            set_busy_callback([](bool busy) { event_log.emplace_back(busy ? "busy" : "idle"); });
-            return Item::sorts_before(other);
+TEST(SortTies, KeepTheOrderOfTheViewAndComeBackWhenTurnedRound) {
+    // Four records named M, told apart by their level, which the name order does not read.
+    const Catalogue catalogue =
+        Catalogue::from_text("[abilita]\nM=1,1\nZ=0,1\nM=2,1\nA=0,1\nM=3,1\nM=4,1\n");
+    const auto levels = [](const ItemView& view) {
+        std::vector<std::int32_t> levels;
+        for (const Item* item : view) {
+            levels.push_back(item->level);
         }
+        return levels;
     };
-    set_busy_callback(nullptr);
-    event_log.clear();
-    ItemList list;
-    fill(list, {new InstallingItem("b"), new InstallingItem("a")});
-    list.sort(sort_by_name);
-    EXPECT_EQ(event_log, Names{});
-    set_busy_callback(nullptr);
+    ItemView view = listing_order(catalogue);
+    sort(view, sort_by_name);
+    EXPECT_EQ(names_of(view), (Names{"A", "M", "M", "M", "M", "Z"}));
+    EXPECT_EQ(levels(view), (std::vector<std::int32_t>{0, 4, 3, 2, 1, 0}));
+    // A filter gives the view back to front; sorted, its ties stand as in the view it read.
+    ItemView filtered = filter_stats(view, {}, BoundMode::at_least);
+    sort(filtered, sort_by_name);
+    EXPECT_EQ(levels(filtered), levels(view));
+}
+
+TEST(SortEdges, NoneOneAndTwoRecords) {
+    const Catalogue catalogue = Catalogue::from_text("b\na\n");
+    ItemView empty;
+    sort(empty, sort_by_name);
+    EXPECT_TRUE(empty.empty());
+    const Item* const first = catalogue.items().data();
+    ItemView one = {first};
+    sort(one, sort_by_requirement);
+    EXPECT_EQ(names_of(one), Names{"b"});
+    ItemView two = {first, first + 1};
+    sort(two, sort_by_name);
+    EXPECT_EQ(names_of(two), (Names{"a", "b"}));
 }
 
 TEST(SortResult, MatchesAReferenceSortUpToTies) {
     for (const std::size_t n : {2U, 3U, 5U, 17U, 100U, 1000U, 5000U}) {
+        const Catalogue catalogue = Catalogue::from_text(mixed_archive(n, n));
         for (const SortMode mode : {sort_by_name, sort_by_efficacy, sort_by_requirement}) {
-            const std::vector<Item*> records = mixed_records(n, static_cast<std::uint32_t>(n));
-            ItemList list;
-            fill(list, records);
-            list.sort(mode);
-            std::vector<Item*> expected = records;
-            std::stable_sort(expected.begin(), expected.end(),
-                             [](const Item* a, const Item* b) { return a->sorts_before(*b); });
-            std::vector<Item*> sorted = items_of(list);
-            ASSERT_EQ(sorted.size(), n);
+            ItemView view = listing_order(catalogue);
+            std::vector<const Item*> expected(view.begin(), view.end());
+            sort(view, mode);
+            std::stable_sort(
+                expected.begin(), expected.end(),
+                [mode](const Item* a, const Item* b) { return sorts_before(*a, *b, mode); });
+            ASSERT_EQ(view.size(), n);
             for (std::size_t i = 0; i < n; ++i) {
-                ASSERT_TRUE(equivalent(*sorted[i], *expected[i])) << n << " at " << i;
+                ASSERT_TRUE(equivalent(*view[i], *expected[i], mode)) << n << " at " << i;
             }
-            std::sort(sorted.begin(), sorted.end());
-            std::sort(expected.begin(), expected.end());
-            EXPECT_EQ(sorted, expected) << "every record exactly once";
-            for (Item* item : records) {
-                ASSERT_EQ(item->ref_count(), 1);
-            }
-        }
-    }
-}
-
-TEST(SortResult, AlmostOrderedListsComeOutOrdered) {
-    // One item out of place defeats the median of three on every part, which is what the
-    // depth bound is for.
-    for (const std::size_t n : {64U, 1000U, 30000U}) {
-        for (const SortMode mode : {sort_by_name, sort_by_efficacy, sort_by_requirement}) {
-            const std::vector<Item*> records = mixed_records(n, static_cast<std::uint32_t>(n + 1));
-            ItemList list;
-            fill(list, records);
-            list.sort(mode);
-            std::vector<Item*> expected = items_of(list);
-            // The same records with the last one moved to the front.
-            std::vector<Item*> nearly(n);
-            std::rotate_copy(expected.begin(), expected.end() - 1, expected.end(), nearly.begin());
-            ItemList moved;
-            for (Item* item : nearly) {
-                item->retain();
-            }
-            fill(moved, nearly);
-            list.clear();
-            moved.sort(mode);
-            std::vector<Item*> sorted = items_of(moved);
-            ASSERT_EQ(sorted.size(), n);
-            for (std::size_t i = 0; i < n; ++i) {
-                ASSERT_TRUE(equivalent(*sorted[i], *expected[i])) << n << " at " << i;
-            }
+            std::vector<const Item*> sorted(view.begin(), view.end());
             std::sort(sorted.begin(), sorted.end());
             std::sort(expected.begin(), expected.end());
             EXPECT_EQ(sorted, expected) << "every record exactly once";
@@ -266,22 +163,19 @@ TEST(SortResult, AlmostOrderedListsComeOutOrdered) {
     }
 }
 
-TEST(SortResult, LargeListsInOrderAndInReverseOrder) {
-    const std::vector<Item*> records = mixed_records(200000, 7);
-    ItemList list;
-    fill(list, records);
+TEST(SortResult, FromInOrderReverseOrderAndOneOutOfPlace) {
+    const Catalogue catalogue = Catalogue::from_text(mixed_archive(200000, 7));
     for (const SortMode mode : {sort_by_name, sort_by_efficacy, sort_by_requirement}) {
-        list.sort(mode);
-        ASSERT_TRUE(is_ordered(list)) << "from shuffled, mode " << mode;
-        list.sort(mode);
-        ASSERT_TRUE(is_ordered(list)) << "from in order, mode " << mode;
-
-        ItemList reversed;
-        for (Item* item : items_of(list)) {
-            reversed.push_front(item->retain());
-        }
-        reversed.sort(mode);
-        ASSERT_TRUE(is_ordered(reversed)) << "from reverse order, mode " << mode;
-        ASSERT_EQ(reversed.count(), 200000);
+        ItemView view = listing_order(catalogue);
+        sort(view, mode);
+        ASSERT_TRUE(is_ordered(view, mode)) << "from the loader's order, mode " << mode;
+        sort(view, mode);
+        ASSERT_TRUE(is_ordered(view, mode)) << "from in order, mode " << mode;
+        ItemView reversed(view.rbegin(), view.rend());
+        sort(reversed, mode);
+        ASSERT_TRUE(is_ordered(reversed, mode)) << "from reverse order, mode " << mode;
+        std::rotate(view.begin(), view.end() - 1, view.end());
+        sort(view, mode);
+        ASSERT_TRUE(is_ordered(view, mode)) << "from one out of place, mode " << mode;
     }
 }

@@ -1,86 +1,57 @@
 #include <climits>
+#include <cstddef>
+#include <cstdint>
 #include <string>
-#include <typeinfo>
 
 #include <gtest/gtest.h>
 
-#include "items/armour_item.h"
+#include "items/data_line.h"
+#include "items/description.h"
 #include "items/item.h"
 #include "items/item_test_support.h"
-#include "items/sort_mode.h"
-#include "items/weapon_item.h"
+#include "items/ordering.h"
+#include "items/parse_line.h"
 
 namespace {
 
-// A plain record whose statistics a test can set, which counts how often its derived
-// values and its description are computed, and which reports its destruction.
-class ProbeItem : public Item {
-public:
-    explicit ProbeItem(bool* destroyed = nullptr) : destroyed_(destroyed) {}
-    explicit ProbeItem(std::string_view name, int level = 0) : destroyed_(nullptr) {
-        read_name(name);
-        level_ = level;
-    }
-    ~ProbeItem() override {
-        if (destroyed_ != nullptr) {
-            *destroyed_ = true;
-        }
-    }
-
-    void set_stats(int level, int strength, int resistance, int agility, int wisdom,
-                   int intelligence) {
-        level_ = level;
-        strength_ = strength;
-        resistance_ = resistance;
-        agility_ = agility;
-        wisdom_ = wisdom;
-        intelligence_ = intelligence;
-    }
-    void set_location(std::string_view location) { location_.assign(location); }
-
-    std::string render(std::string_view templ) const override {
-        ++renders;
-        return Item::render(templ);
-    }
-
-    mutable int renders = 0;
-    mutable int requirement_computations = 0;
-    mutable int efficacy_computations = 0;
-
-protected:
-    std::int64_t compute_requirement() const override {
-        ++requirement_computations;
-        return Item::compute_requirement();
-    }
-    float compute_efficacy() const override {
-        ++efficacy_computations;
-        return Item::compute_efficacy();
-    }
-
-private:
-    bool* destroyed_;
-};
-
 using namespace item_test;
 
-TEST(ReadName, TakesTheTextBeforeTheFirstEquals) {
-    ProbeItem item;
-    EXPECT_EQ(item.read_name("Spada=1,2"), 5);
-    EXPECT_EQ(item.name(), "Spada");
-    EXPECT_EQ(item.read_name("Elmo =a=b"), 5);
-    EXPECT_EQ(item.name(), "Elmo ");
-    EXPECT_EQ(item.read_name("Scudo"), 5);
-    EXPECT_EQ(item.name(), "Scudo");
+// The statistics a test chooses for a plain record.
+struct Stats {
+    std::int32_t level = 0;
+    std::int32_t strength = 0;
+    std::int32_t resistance = 0;
+    std::int32_t agility = 0;
+    std::int32_t wisdom = 0;
+    std::int32_t intelligence = 0;
+};
+
+// A plain record whose line is its name (a literal, which outlives it), with the statistics
+// chosen.
+Item plain(std::string_view name, const Stats& stats = {}) {
+    Item item;
+    item.line = name.data();
+    item.name_size = static_cast<std::uint32_t>(name.size());
+    item.level = stats.level;
+    item.strength = stats.strength;
+    item.resistance = stats.resistance;
+    item.agility = stats.agility;
+    item.wisdom = stats.wisdom;
+    item.intelligence = stats.intelligence;
+    return item;
 }
 
-TEST(ReadName, LeadingEqualsKeepsTheName) {
-    ProbeItem unnamed;
-    EXPECT_EQ(unnamed.read_name("=x"), 0);
-    EXPECT_EQ(unnamed.name(), "");
-    ProbeItem named;
-    named.read_name("Ascia=");
-    EXPECT_EQ(named.read_name("=y"), 0);
-    EXPECT_EQ(named.name(), "Ascia");
+TEST(ReadName, TakesTheTextBeforeTheFirstEquals) {
+    const struct {
+        std::string_view line;
+        std::string_view name;
+    } cases[] = {{"Spada=1,2", "Spada"}, {"Elmo =a=b", "Elmo "},
+                 {"Scudo", "Scudo"},     {"=x", ""},
+                 {"Ascia=", "Ascia"},    {"", ""}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(read_name(c.line), c.name.size()) << c.line;
+        EXPECT_EQ(parse_line(undefined_category, c.line).item.name(), c.name) << c.line;
+    }
 }
 
 TEST(CategoryName, EveryCodeAndTheRest) {
@@ -97,139 +68,103 @@ TEST(CategoryName, EveryCodeAndTheRest) {
     }
 }
 
-TEST(CreateItem, PicksTheClassAndKeepsTheCode) {
+TEST(ParseLine, KeepsTheCodeAndGivesTheFieldsOfItsClass) {
+    // The fields of each code's records, in the order of KindFields: none, Damage,
+    // Protection, Training, Spell.
+    constexpr std::string_view expected = "-DPPPPPPPPPPPPDDPPPTS";
+    const auto fields_of = [](const Item& item) { return "-DPTS"[item.fields.index()]; };
     for (int code = 0; code <= 20; ++code) {
-        const ItemRef item(create_item(code));
-        EXPECT_EQ(item->category(), code);
-        EXPECT_EQ(item->ref_count(), 1);
-        EXPECT_EQ(dynamic_cast<WeaponItem*>(item.get()) != nullptr, code == 1) << code;
-        EXPECT_EQ(dynamic_cast<ArmourItem*>(item.get()) != nullptr, code >= 2 && code <= 13)
-            << code;
+        const Item item = parse_line(code, "X=1").item;
+        EXPECT_EQ(item.category, code);
+        EXPECT_EQ(fields_of(item), expected[static_cast<std::size_t>(code)]) << code;
     }
     for (int code : {21, -1, 1000}) {
-        const ItemRef item(create_item(code));
-        EXPECT_EQ(item->category(), 0) << code;
-        EXPECT_EQ(typeid(*item), typeid(Item)) << code;
+        const Item item = parse_line(code, "X=1").item;
+        EXPECT_EQ(item.category, 0) << code;
+        EXPECT_EQ(fields_of(item), '-') << code;
     }
 }
 
-TEST(ReferenceCount, LastReleaseDestroys) {
-    bool destroyed = false;
-    Item* item = new ProbeItem(&destroyed);
-    EXPECT_EQ(item->retain(), item);
-    EXPECT_EQ(item->ref_count(), 2);
-    item->release();
-    EXPECT_FALSE(destroyed);
-    EXPECT_EQ(item->ref_count(), 1);
-    item->release();
-    EXPECT_TRUE(destroyed);
-}
-
-TEST(BaseDerivedValues, SumOfNonNegativeStatisticsComputedOnce) {
-    ProbeItem item;
-    item.set_stats(3, -1, 0, 5, 0, 2);
-    EXPECT_EQ(item.requirement(), 10);
-    EXPECT_EQ(item.requirement(), 10);
-    EXPECT_EQ(item.requirement_computations, 1);
-    EXPECT_EQ(item.efficacy(), 0.0F);
-    EXPECT_EQ(item.efficacy(), 0.0F);
-    EXPECT_EQ(item.efficacy_computations, 1);
+TEST(BaseDerivedValues, SumOfNonNegativeStatistics) {
+    const Item item = plain("A", {.level = 3, .strength = -1, .agility = 5, .intelligence = 2});
+    EXPECT_EQ(requirement(item), 10);
+    EXPECT_EQ(efficacy(item), 0.0F);
+    EXPECT_EQ(attack(item), 0);
 }
 
 TEST(BaseDerivedValues, RequirementSaturatesInsteadOfOverflowing) {
-    ProbeItem item;
-    item.set_stats(INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX);
-    EXPECT_EQ(item.requirement(), INT_MAX);
-    ProbeItem lowest;
-    lowest.set_stats(INT_MIN, INT_MIN, -1, -1, INT_MIN, INT_MIN);
-    EXPECT_EQ(lowest.requirement(), 0);
+    const Item item = plain("A", {INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX});
+    EXPECT_EQ(requirement(item), INT_MAX);
+    const Item lowest = plain("A", {INT_MIN, INT_MIN, -1, -1, INT_MIN, INT_MIN});
+    EXPECT_EQ(requirement(lowest), 0);
 }
 
 TEST(BaseDescription, WorkedExample) {
-    ProbeItem item;
-    item.read_name("Pietra");
-    item.set_stats(3, -1, 0, 0, 0, 0);
-    EXPECT_EQ(item.description(), "Pietra (Indefinito) - Livello 3, For ?");
+    EXPECT_EQ(description(plain("Pietra", {.level = 3, .strength = -1})),
+              "Pietra (Indefinito) - Livello 3, For ?");
 }
 
 TEST(BaseDescription, EveryGroupInTemplateOrder) {
-    ProbeItem item;
-    item.read_name("Gemma");
-    item.set_location("Cava");
-    item.set_stats(1, 2, 3, 4, 5, -2);
-    EXPECT_EQ(item.description(),
+    constexpr std::string_view line = "GemmaCava"; // the name, then the location
+    Item item = plain(line.substr(0, 5), {1, 2, 3, 4, 5, -2});
+    item.location_text = {5, 4};
+    EXPECT_EQ(description(item),
               "Gemma (Indefinito) - Livello 1, For 2, Res 3, Agi 4, Sag 5, Int -2 - Cava");
 }
 
 TEST(BaseDescription, NameOnlyLineAndNamelessRecord) {
-    EXPECT_EQ(record_from(0, "Sasso")->description(), "Sasso (Indefinito)");
-    EXPECT_EQ(record_from(0, "Sasso=1,2,3")->description(), "Sasso (Indefinito)");
-    const ItemRef nameless(create_item(0));
-    EXPECT_EQ(nameless->parse_line("=1,2"), 0);
-    EXPECT_EQ(nameless->description(), " (Indefinito)");
+    EXPECT_EQ(description(*parsed(0, "Sasso")), "Sasso (Indefinito)");
+    EXPECT_EQ(description(*parsed(0, "Sasso=1,2,3")), "Sasso (Indefinito)");
+    EXPECT_EQ(description(*parsed(0, "=1,2")), " (Indefinito)");
     // A code outside the table makes a plain record with the base template.
-    EXPECT_EQ(record_from(21, "Boh")->description(), "Boh (Indefinito)");
+    EXPECT_EQ(description(*parsed(21, "Boh")), "Boh (Indefinito)");
 }
 
 TEST(BaseDescription, NamePlaceholderIsFilledByALaterStep) {
-    ProbeItem item;
-    item.read_name("Runa %lvl");
-    item.set_stats(4, 0, 0, 0, 0, 0);
-    EXPECT_EQ(item.description(), "Runa 4 (Indefinito) - Livello 4");
+    EXPECT_EQ(description(plain("Runa %lvl", {.level = 4})), "Runa 4 (Indefinito) - Livello 4");
 }
 
-TEST(BaseDescription, RenderedOnceThenCached) {
-    ProbeItem item;
-    item.read_name("Pietra");
-    const std::string first = item.description();
-    EXPECT_EQ(item.description(), first);
-    EXPECT_EQ(item.cached_description(), first);
-    EXPECT_EQ(item.renders, 1);
-}
-
-class BaseOrdering : public SortModeTest {};
-
-TEST_F(BaseOrdering, ByNameUnderNameAndEfficacySorts) {
+TEST(BaseOrdering, ByNameUnderNameAndEfficacySorts) {
+    const Item a = plain("Alfa", {.level = 9});
+    const Item b = plain("Beta", {.level = 1});
     for (const SortMode mode : {sort_by_name, sort_by_efficacy}) {
-        set_current_sort_mode(mode);
-        const ProbeItem a("Alfa", 9);
-        const ProbeItem b("Beta", 1);
-        EXPECT_TRUE(a.sorts_before(b));
-        EXPECT_FALSE(b.sorts_before(a));
+        EXPECT_TRUE(sorts_before(a, b, mode));
+        EXPECT_FALSE(sorts_before(b, a, mode));
     }
 }
 
-TEST_F(BaseOrdering, ByRequirementThenName) {
-    set_current_sort_mode(sort_by_requirement);
-    const ProbeItem light("Zeta", 1);
-    const ProbeItem heavy("Alfa", 9);
-    const ProbeItem also_heavy("Beta", 9);
-    EXPECT_TRUE(light.sorts_before(heavy));
-    EXPECT_FALSE(heavy.sorts_before(light));
-    EXPECT_TRUE(heavy.sorts_before(also_heavy));
-    EXPECT_FALSE(also_heavy.sorts_before(heavy));
+TEST(BaseOrdering, ByRequirementThenName) {
+    const Item light = plain("Zeta", {.level = 1});
+    const Item heavy = plain("Alfa", {.level = 9});
+    const Item also_heavy = plain("Beta", {.level = 9});
+    EXPECT_TRUE(sorts_before(light, heavy, sort_by_requirement));
+    EXPECT_FALSE(sorts_before(heavy, light, sort_by_requirement));
+    EXPECT_TRUE(sorts_before(heavy, also_heavy, sort_by_requirement));
+    EXPECT_FALSE(sorts_before(also_heavy, heavy, sort_by_requirement));
 }
 
-TEST_F(BaseOrdering, NamesCompareAsUnsignedBytes) {
-    EXPECT_TRUE(ProbeItem("Zeta").sorts_before(ProbeItem("alfa")));
-    EXPECT_TRUE(ProbeItem("zeta").sorts_before(ProbeItem("\xE0ncora")));
-    EXPECT_FALSE(ProbeItem("\xE0ncora").sorts_before(ProbeItem("zeta")));
-    EXPECT_TRUE(ProbeItem("Arco").sorts_before(ProbeItem("Arco lungo")));
-    EXPECT_TRUE(ProbeItem("").sorts_before(ProbeItem("A")));
-    EXPECT_FALSE(ProbeItem("Arco").sorts_before(ProbeItem("Arco")));
+TEST(BaseOrdering, NamesCompareAsUnsignedBytes) {
+    const auto before = [](std::string_view a, std::string_view b) {
+        return sorts_before(plain(a), plain(b), sort_by_name);
+    };
+    EXPECT_TRUE(before("Zeta", "alfa"));
+    EXPECT_TRUE(before("zeta", "\xE0ncora"));
+    EXPECT_FALSE(before("\xE0ncora", "zeta"));
+    EXPECT_TRUE(before("Arco", "Arco lungo"));
+    EXPECT_TRUE(before("", "A"));
+    EXPECT_FALSE(before("Arco", "Arco"));
 }
 
-TEST_F(BaseOrdering, LowerCategoryFirstInEverySort) {
-    const ItemRef undefined = record_from(0, "Zzz");
-    const ItemRef weapon = record_from(1, R"(Aaa="",1,1,1,"",1,1)");
-    const ItemRef shield = record_from(2, R"(Aaa="",0,0,0,0,0,0,"",0)");
+TEST(BaseOrdering, LowerCategoryFirstInEverySort) {
+    const Record undefined = parsed(0, "Zzz");
+    const Record weapon = parsed(1, R"(Aaa="",1,1,1,"",1,1)");
+    const Record shield = parsed(2, R"(Aaa="",0,0,0,0,0,0,"",0)");
     for (const SortMode mode : {sort_by_name, sort_by_efficacy, sort_by_requirement}) {
-        set_current_sort_mode(mode);
-        EXPECT_TRUE(undefined->sorts_before(*weapon));
-        EXPECT_FALSE(weapon->sorts_before(*undefined));
-        EXPECT_TRUE(weapon->sorts_before(*shield));
-        EXPECT_FALSE(shield->sorts_before(*weapon));
-        EXPECT_TRUE(undefined->sorts_before(*shield));
+        EXPECT_TRUE(sorts_before(*undefined, *weapon, mode));
+        EXPECT_FALSE(sorts_before(*weapon, *undefined, mode));
+        EXPECT_TRUE(sorts_before(*weapon, *shield, mode));
+        EXPECT_FALSE(sorts_before(*shield, *weapon, mode));
+        EXPECT_TRUE(sorts_before(*undefined, *shield, mode));
     }
 }
 

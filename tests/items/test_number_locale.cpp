@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include "items/armour_item.h"
 #include "items/data_line.h"
+#include "items/description.h"
 #include "items/item_test_support.h"
 #include "items/template.h"
 
 namespace {
+
+using namespace item_test;
 
 // The window sets the C library's locale from the environment, so an Italian user gets a
 // decimal comma in printf and strtod. Number reading and writing must not follow it.
@@ -32,12 +34,12 @@ protected:
 };
 
 TEST_F(NumbersUnderDecimalCommaLocale, ReadingKeepsThePoint) {
-    EXPECT_EQ(read_double("6.5"), 6.5);
-    EXPECT_EQ(read_double("6,5"), 6.0);
-    EXPECT_EQ(read_double(" -1.25e2"), -125.0);
-    EXPECT_EQ(read_double("nan"), 0.0);
-    EXPECT_EQ(read_int(" -12"), -12);
-    EXPECT_EQ(read_int("1.234"), 1);
+    EXPECT_EQ(read_float("6.5").value, 6.5F);
+    EXPECT_EQ(read_float("6,5").value, 6.0F);
+    EXPECT_EQ(read_float(" -1.25e2").value, -125.0F);
+    EXPECT_EQ(read_float("nan").value, 0.0F);
+    EXPECT_EQ(read_int(" -12").value, -12);
+    EXPECT_EQ(read_int("1.234").value, 1);
 }
 
 TEST_F(NumbersUnderDecimalCommaLocale, WritingKeepsThePoint) {
@@ -51,10 +53,9 @@ TEST_F(NumbersUnderDecimalCommaLocale, WritingKeepsThePoint) {
 }
 
 TEST_F(NumbersUnderDecimalCommaLocale, ArmourLineReadsAndRendersItsClass) {
-    const item_test::Held<ArmourItem> armour(new ArmourItem);
-    ASSERT_EQ(armour->parse_line("Cotta di Maglia=\"+5 Res\",8,4,-1,0,0,0,\"Mercante\",6.5"), 0);
-    EXPECT_EQ(armour->armour_class(), 6.5F);
-    EXPECT_EQ(armour->description(),
+    const Record armour = parsed(3, R"(Cotta di Maglia="+5 Res",8,4,-1,0,0,0,"Mercante",6.5)");
+    EXPECT_EQ(protection(*armour).armour_class, 6.5F);
+    EXPECT_EQ(description(*armour),
               "Cotta di Maglia - CA 6.5, +5 Res, For 8, Res 4, Agi ? - Mercante");
 }
 

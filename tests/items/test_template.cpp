@@ -8,6 +8,8 @@
 
 namespace {
 
+using namespace torvane;
+
 TEST(FillPlaceholder, GroupShowsWithoutBracesOrVanishes) {
     EXPECT_EQ(fill_placeholder("A{, For %for}B", "%for", "10"), "A, For 10B");
     EXPECT_EQ(fill_placeholder("A{, For %for}B", "%for", ""), "AB");

@@ -6,7 +6,8 @@
 #include <QListView>
 #include <QTabBar>
 
-#include "catalogue/item_list.h"
+#include "catalogue/catalogue.h"
+#include "items/description.h"
 #include "modal_answerer.h"
 #include "ui/main_dialog.h"
 #include "ui/text_1252_codec.h"
@@ -53,7 +54,7 @@ WindowInvariants::WindowInvariants(MainDialog& dialog)
                          [this] { refilled_ = true; });
     }
     for (int code = 1; code <= highest_code; ++code) {
-        header_codes_.insert(decode_1252("[Oggetti di tipo " + category_name(code) + "]"), code);
+        header_codes_.insert(decode_1252(torvane::header_line(code)), code);
     }
     learn(dialog.catalogue_path());
     QObject::connect(&dialog, &MainDialog::catalogue_read, &dialog, [this] {
@@ -66,16 +67,14 @@ WindowInvariants::WindowInvariants(MainDialog& dialog)
 
 void WindowInvariants::learn(const QString& archive_path) {
     // The items the window may show: the file it read, read once more by the loader into a
-    // list of the monkey's own.
-    ItemList loaded;
-    loaded.load(QFile::encodeName(archive_path).toStdString());
-    loaded_count_ = loaded.count();
+    // catalogue of the monkey's own.
+    const torvane::LoadResult loaded =
+        torvane::Catalogue::load(QFile::encodeName(archive_path).toStdString());
+    loaded_count_ = static_cast<int>(loaded.catalogue.size());
     loaded_text_ = QStringLiteral("Oggetti Caricati: %1").arg(loaded_count_);
     categories_of_line_.clear();
-    loaded.rewind();
-    for (std::int32_t i = 0; i < loaded_count_; ++i) {
-        const Item* item = loaded.next();
-        categories_of_line_[decode_1252(item->description())] |= 1U << item->category();
+    for (const torvane::Item& item : loaded.catalogue.items()) {
+        categories_of_line_[decode_1252(torvane::description(item))] |= 1U << item.category;
     }
 }
 

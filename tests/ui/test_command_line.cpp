@@ -18,7 +18,8 @@ const QByteArray doubtful_archive = "Senza Categoria=1\n"
                                     "[nessuna]\n"
                                     "Ascia=\"\",abc,1,1,\"\",1,2\n"
                                     "Mazza=\"\",99999999999,1,1,\"\",1,2\r\n"
-                                    "Arco=\"\",1,1,1,\"\",1,2\n";
+                                    "Arco=\"\",1,1,1,\"\",1,2\n"
+                                    "Corta=\"\"\n";
 
 struct Run {
     int status = -1;
@@ -65,13 +66,18 @@ void CommandLineTest::check_reports_each_line_and_a_summary() {
     QCOMPARE(
         run.out.split(QLatin1Char('\n')),
         (QStringList{"dubbi.dat:1: oggetto senza categoria: precede ogni intestazione riconosciuta",
-                     "dubbi.dat:3: riga scartata: ha un campo vuoto",
+                     "dubbi.dat:3: riga scartata: ha un campo vuoto (bonus)",
                      "dubbi.dat:4: riga scartata: manca \"=\" dopo il nome",
                      "dubbi.dat:5: riga scartata: manca il nome prima di \"=\"",
                      "dubbi.dat:6: intestazione ignorata: non corrisponde a nessuna sezione",
-                     "dubbi.dat:7: campo numerico non valido: vale il numero con cui comincia, o 0",
-                     "dubbi.dat:8: numero fuori dai limiti: ridotto al valore ammesso più vicino",
-                     "dubbi.dat: 4 oggetti (Indefinito 1, Arma 3), 4 righe scartate", ""}));
+                     "dubbi.dat:7: campo numerico non valido: vale il numero con cui comincia, o 0 "
+                     "(forza)",
+                     "dubbi.dat:8: numero fuori dai limiti: ridotto al valore ammesso più vicino "
+                     "(forza)",
+                     // One finding for all the fields a short line lacks.
+                     "dubbi.dat:10: la riga finisce presto: i campi mancanti ripetono l'ultimo "
+                     "presente (forza, intelligenza, saggezza, luogo, danno minimo, danno massimo)",
+                     "dubbi.dat: 5 oggetti (Indefinito 1, Arma 4), 4 righe scartate", ""}));
 }
 
 void CommandLineTest::statuses_without_a_display_data() {

@@ -160,7 +160,7 @@ void FilterTest::sort_choice_applies_at_the_next_action() {
     QCOMPARE(weapons(), by_name);
 
     click_button(harness, "sort_efficacy_radio");
-    QCOMPARE(harness.dialog().sort_mode(), sort_by_efficacy);
+    QCOMPARE(harness.dialog().sort_mode(), torvane::sort_by_efficacy);
     QCOMPARE(weapons(), by_name);
     click_button(harness, "filter_button");
     QCOMPARE(weapons(), by_efficacy);
@@ -171,7 +171,7 @@ void FilterTest::sort_choice_applies_at_the_next_action() {
     QCOMPARE(weapons(), by_requirement);
 
     click_button(harness, "sort_name_radio");
-    QCOMPARE(harness.dialog().sort_mode(), sort_by_name);
+    QCOMPARE(harness.dialog().sort_mode(), torvane::sort_by_name);
     click_button(harness, "filter_button");
     QCOMPARE(weapons(), by_name);
 }

@@ -180,7 +180,7 @@ void FormTest::mnemonics_and_escape() {
     QCOMPARE(QApplication::focusWidget(), harness.child<QWidget>("level_min_edit"));
     QVERIFY(harness.child<QPushButton>("filter_button")->isDefault());
     QTest::keyClick(&dialog, Qt::Key_Q, Qt::AltModifier);
-    QTRY_COMPARE_WITH_TIMEOUT(dialog.sort_mode(), sort_by_requirement, hang_timeout_ms);
+    QTRY_COMPARE_WITH_TIMEOUT(dialog.sort_mode(), torvane::sort_by_requirement, hang_timeout_ms);
     // The description frame holds no tab stop: its mnemonic moves on to the next one, the
     // tab control, and Enter filters from there.
     QTest::keyClick(&dialog, Qt::Key_D, Qt::AltModifier);

@@ -56,7 +56,7 @@ void StartupTest::shows_the_catalogue_sorted_with_focus_on_the_first_box() {
     QVERIFY(!harness.child<QRadioButton>("sort_requirement_radio")->isChecked());
     QVERIFY(!harness.child<QCheckBox>("min_check")->isChecked());
     QVERIFY(!harness.child<QCheckBox>("max_check")->isChecked());
-    QCOMPARE(harness.dialog().sort_mode(), sort_by_name);
+    QCOMPARE(harness.dialog().sort_mode(), torvane::sort_by_name);
     for (const char* edit : stat_edits) {
         QCOMPARE(harness.edit_text(edit), QStringLiteral("0"));
     }

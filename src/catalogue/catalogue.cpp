@@ -1,0 +1,77 @@
+#include "catalogue.h"
+
+#include <system_error>
+#include <thread>
+
+#include "archive_parser.h"
+#include "items/category_table.h"
+#include "line_findings.h"
+#include "name_ranking.h"
+
+namespace torvane {
+
+namespace {
+
+// Below this size a second thread costs more than it saves.
+constexpr std::size_t parallel_bytes = std::size_t{4} << 20;
+
+// Where the second half of a large archive begins, at a line start: text.size() when the
+// archive is read in one piece. With a sink it always is, so that the findings come in file
+// order as they are found.
+std::size_t second_half_start(std::string_view text, const LoadSink* sink) {
+    if (sink != nullptr || text.size() < parallel_bytes ||
+        std::thread::hardware_concurrency() < 2) {
+        return text.size();
+    }
+    const std::size_t feed = text.find('\n', text.size() / 2);
+    return feed == std::string_view::npos ? text.size() : feed + 1;
+}
+
+} // namespace
+
+LoadResult Catalogue::load(std::string_view path, LoadSink* sink) {
+    LoadResult result;
+    ArchiveFile file = ArchiveFile::read(path, result.status);
+    if (result.status == ReadStatus::read) {
+        result.catalogue = Catalogue(std::move(file), sink);
+    }
+    return result;
+}
+
+Catalogue Catalogue::from_text(std::string_view text, LoadSink* sink) {
+    return Catalogue(ArchiveFile::copy_of(text), sink);
+}
+
+Catalogue::Catalogue(ArchiveFile file, LoadSink* sink) : file_(std::move(file)) {
+    const std::string_view text = file_.text();
+    // A large archive is parsed in two halves side by side, each into its own part of the
+    // room: a line gives one record at most, so the second half's records begin after as many
+    // places as the first half has lines.
+    std::size_t split = second_half_start(text, sink);
+    const std::size_t first_lines = line_count(text.substr(0, split));
+    records_ = RecordBuffer(first_lines + line_count(text.substr(split)));
+    std::size_t second_count = 0;
+    std::jthread second_half;
+    if (split < text.size()) {
+        try {
+            second_half = std::jthread([&] {
+                LineFindings quiet(nullptr);
+                second_count = parse_archive_text(text.substr(split), category_at(text, split), 0,
+                                                  quiet, records_.room(first_lines));
+            });
+        } catch (const std::system_error&) {
+            split = text.size(); // no thread to be had: one piece after all
+        }
+    }
+    LineFindings findings(sink);
+    const std::size_t first_count = parse_archive_text(text.substr(0, split), undefined_category, 1,
+                                                       findings, records_.room(0));
+    if (second_half.joinable()) {
+        second_half.join();
+        records_.move_down(first_lines, first_count, second_count);
+    }
+    records_.set_size(first_count + second_count);
+    rank_names(records_.items());
+}
+
+} // namespace torvane
