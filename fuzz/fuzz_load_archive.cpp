@@ -1,5 +1,5 @@
 // Reads arbitrary bytes as an archive, then sorts, filters and searches the catalogue and
-// renders every description, as the window would.
+// renders descriptions, as the window would.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -31,9 +31,11 @@ StatBounds bounds_of(const std::uint8_t* data, std::size_t size) {
     return {b[0], b[1], b[2], b[3], b[4], b[5], b[6]};
 }
 
-// Renders every description of the view.
-void describe_all(std::span<const Item* const> view) {
-    for (const Item* item : view) {
+// Renders the descriptions of the first records of the view. A record renders from its own
+// line alone, which the line target explores record by record; here a few show that the
+// catalogue's records render, and the time goes to exploring whole archives.
+void describe_some(std::span<const Item* const> view) {
+    for (const Item* item : view.first(std::min<std::size_t>(view.size(), 64))) {
         description(*item);
     }
 }
@@ -85,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         check_sorted(whole, mode);
     }
-    describe_all(whole);
+    describe_some(whole);
 
     const StatBounds bounds = bounds_of(data, size);
     ItemView at_least = filter_min(whole, bounds);
@@ -94,15 +96,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sort(at_most, sort_by_efficacy);
     check_sorted(at_least, sort_by_requirement);
     check_sorted(at_most, sort_by_efficacy);
-    describe_all(at_least);
-    describe_all(at_most);
 
     // A piece of the input, lower-cased as the window does, as the search text.
     const std::size_t piece = size > 30 ? data[28] % 8 : 0;
     const std::string search = to_lower_1252(text.substr(size > 30 ? 29 : 0, piece));
     ItemView found = search_name(whole, search);
     sort(found, sort_by_name);
-    describe_all(found);
+    check_sorted(found, sort_by_name);
     if (found.size() > loaded || at_least.size() > loaded || at_most.size() > loaded) {
         std::abort();
     }

@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int code = data[0] % (category_count + 2) - 1;
     const std::string_view line(reinterpret_cast<const char*>(data) + 1, size - 1);
     FieldNotes notes;
-    const ParsedLine parsed = parse_line(code, line, &notes);
-    const Item& item = parsed.item;
+    Item item;
+    const ParseResult result = parse_line(item, code, line, &notes);
     if (item.category != category_info(code).code || item.name().size() > line.size()) {
         std::abort();
     }
@@ -55,9 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         },
         item.fields);
     // Taking notes changes nothing in what is read.
-    const ParsedLine unheard = parse_line(code, line);
+    Item unheard;
     const std::string text = description(item);
-    if (unheard.result != parsed.result || description(unheard.item) != text) {
+    if (parse_line(unheard, code, line) != result || description(unheard) != text) {
         std::abort();
     }
     if (requirement(item) < 0 || !(efficacy(item) >= 0.0F)) {

@@ -19,12 +19,6 @@ private:
     ArchiveCheck& check_;
 };
 
-void count_items(const Catalogue& catalogue, ArchiveCheck& check) {
-    for (const Item& item : catalogue.items()) {
-        ++check.items_per_category[static_cast<std::size_t>(category_info(item.category).code)];
-    }
-}
-
 std::string_view phrase(LoadFinding finding) {
     switch (finding) {
     case LoadFinding::empty_field:
@@ -66,14 +60,9 @@ ArchiveCheck check_archive(std::string_view path) {
     CollectingSink sink(check);
     const LoadResult result = Catalogue::load(path, &sink);
     check.status = result.status;
-    count_items(result.catalogue, check);
-    return check;
-}
-
-ArchiveCheck check_archive_text(std::string_view text) {
-    ArchiveCheck check;
-    CollectingSink sink(check);
-    count_items(Catalogue::from_text(text, &sink), check);
+    for (const Item& item : result.catalogue.items()) {
+        ++check.items_per_category[static_cast<std::size_t>(category_info(item.category).code)];
+    }
     return check;
 }
 

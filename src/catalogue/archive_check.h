@@ -29,8 +29,6 @@ struct ArchiveCheck {
 };
 
 ArchiveCheck check_archive(std::string_view path);
-// The same for an archive held in memory.
-ArchiveCheck check_archive_text(std::string_view text);
 
 // Whether the loader drops or ignores a line with this finding, rather than keeping it.
 bool is_rejection(LoadFinding finding);

@@ -37,7 +37,7 @@ std::size_t parse_archive_text(std::string_view text, int category, std::size_t 
         }
         // A rejected record's place is taken by the next one.
         Item& item = *std::construct_at(&room[count]);
-        const ParseResult result = parse_line_into(item, category, line, findings.notes());
+        const ParseResult result = parse_line(item, category, line, findings.notes());
         findings.parsed(line_number, category, line, result);
         if (result == ParseResult::accepted) {
             ++count;

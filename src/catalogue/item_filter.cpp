@@ -1,6 +1,6 @@
 #include <algorithm>
 #include <array>
-#include <ranges>
+#include <iterator>
 
 #include "catalogue.h"
 #include "item_view.h"
@@ -119,9 +119,9 @@ ItemView select_reversed(std::span<const Item* const> view, bool names_too, Pass
 ItemView listing_order(const Catalogue& catalogue) {
     ItemView view;
     view.reserve(catalogue.size());
-    for (const Item& item : std::views::reverse(catalogue.items())) {
-        view.push_back(&item);
-    }
+    const std::span<const Item> items = catalogue.items();
+    std::transform(items.rbegin(), items.rend(), std::back_inserter(view),
+                   [](const Item& item) { return &item; });
     return view;
 }
 

@@ -150,8 +150,8 @@ private:
 } // namespace
 
 LargeVector<std::uint32_t> rank_names(std::span<const std::string_view> names) {
-    if (names.empty()) {
-        return {};
+    if (names.size() <= 1) {
+        return LargeVector<std::uint32_t>(names.size(), 1);
     }
     return NameRanker(names).run();
 }

@@ -38,11 +38,6 @@ std::string_view unquoted(std::string_view field) {
     return field.substr(open + 1, end - open - 1);
 }
 
-NumberField<std::int32_t> read_int(std::string_view field) {
-    const LeadingInteger integer = read_leading_integer(field);
-    return {integer.value, !integer.whole(field), integer.clamped};
-}
-
 namespace {
 
 bool is_digit(char c) {
@@ -152,26 +147,18 @@ NumberField<float> read_float(std::string_view field) {
 
 FieldReader::FieldReader(std::string_view line, std::size_t fields_from, FieldNotes* notes)
     : line_(line), rest_(line.substr(std::min(fields_from, line.size()))), notes_(notes) {
-    // Where each field ends, in one walk of the line: a comma outside double quotes. The
-    // quoting switch is off after every such comma, so the walk finds the fields that reading
-    // them one by one, each from its start, finds.
-    const char* const text = rest_.data();
+    // Where each field ends, as far as any category reads.
     const std::size_t size = rest_.size();
-    std::size_t count = 0;
-    bool quoted = false;
-    for (std::size_t at = 0; at < size; ++at) {
-        const char c = text[at];
-        if (c == ',' && !quoted) {
-            ends_[count++] = static_cast<std::uint32_t>(at);
-            if (count + 1 == ends_.size()) {
-                break;
-            }
-        } else if (c == '"') {
-            quoted = !quoted;
+    std::size_t at = 0;
+    while (field_count_ + 1 < ends_.size()) {
+        at += next_field_length(rest_.substr(at));
+        ends_[field_count_++] = static_cast<std::uint32_t>(at);
+        if (at == size) {
+            return;
         }
+        ++at; // past the comma
     }
-    ends_[count++] = static_cast<std::uint32_t>(size);
-    field_count_ = count;
+    ends_[field_count_++] = static_cast<std::uint32_t>(size);
 }
 
 std::string_view FieldReader::next(bool& repeated) {

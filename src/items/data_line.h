@@ -26,16 +26,14 @@ std::size_t next_field_length(std::string_view text);
 // quote; nothing without one).
 std::string_view unquoted(std::string_view field);
 
-// A number field as read: its value, and whether its text was not wholly a number of its kind
-// or said more than the value can hold.
+// A floating-point field as read: its value, and whether its text was not wholly a number of
+// its kind or said more than the value can hold. Integer fields are read by
+// read_leading_integer (integer_text.h).
 template <typename Number> struct NumberField {
     Number value{};
     bool not_a_number = false;
     bool clamped = false;
 };
-
-// Integer field: see read_leading_integer; no digits read as 0.
-NumberField<std::int32_t> read_int(std::string_view field);
 
 // Floating-point field: as an integer field, with an optional "." fraction and an optional
 // decimal exponent, narrowed to 32 bits; values beyond the float range become the largest

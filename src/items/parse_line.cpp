@@ -6,14 +6,8 @@
 
 namespace torvane {
 
-ParsedLine parse_line(ItemCategory category, std::string_view line, FieldNotes* notes) {
-    ParsedLine parsed;
-    parsed.result = parse_line_into(parsed.item, category, line, notes);
-    return parsed;
-}
-
-ParseResult parse_line_into(Item& item, ItemCategory category, std::string_view line,
-                            FieldNotes* notes) {
+ParseResult parse_line(Item& item, ItemCategory category, std::string_view line,
+                       FieldNotes* notes) {
     // Texts are kept by their place in the line in 32 bits; no archive holds a longer line.
     line = line.substr(0, std::numeric_limits<std::uint32_t>::max());
     item.category = category_info(category).code;

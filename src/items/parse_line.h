@@ -14,21 +14,12 @@ enum class ParseResult {
     no_name,     // the line begins with "=": rejected, but in the undefined category
 };
 
-struct ParsedLine {
-    ParseResult result = ParseResult::accepted;
-    Item item;
-};
-
-// Reads a trimmed data line of the archive as a record of the category (a code outside
-// category_table reads as the undefined category): the name, then the fields its class lists.
-// The record's texts are pieces of line, which must outlive it. Notes, when given, hear of
-// every doubtful field.
-ParsedLine parse_line(ItemCategory category, std::string_view line, FieldNotes* notes = nullptr);
-
-// The same into a record the caller made fresh, for the loader, which makes its records where
-// they stay.
-ParseResult parse_line_into(Item& item, ItemCategory category, std::string_view line,
-                            FieldNotes* notes = nullptr);
+// Reads a trimmed data line of the archive into item, a record fresh from its default, as a
+// record of the category (a code outside category_table reads as the undefined category): the
+// name, then the fields its class lists. The record's texts are pieces of line, which must
+// outlive it. Notes, when given, hear of every doubtful field.
+ParseResult parse_line(Item& item, ItemCategory category, std::string_view line,
+                       FieldNotes* notes = nullptr);
 
 // The names of the fields of a category's data line in their order, in Italian (UTF-8).
 std::span<const std::string_view> field_names(ItemCategory category);

@@ -12,7 +12,8 @@ inline constexpr const char* program_name = "torvane-database";
 // The launcher entry and metainfo id, which ties the window to its launcher.
 inline constexpr const char* desktop_file_name = "org.torvane.Database";
 
-// The window's caption: the program's name and version, followed by the sign ß.
+// The window's caption: the program's name and version, followed by the sign ß, as the
+// program has always been titled.
 inline QString program_title() {
     return QStringLiteral("Torvane Database ") + QString::fromLatin1(program_version) +
            QChar(u'\u00DF');

@@ -222,7 +222,8 @@ void MainDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainDialog::on_key_down(QKeyEvent* event) {
-    // The numeric keypad's 1, not the digit row's: the second page.
+    // The numeric keypad's 1, not the digit row's, shows the second page: the program's
+    // established shortcut, odd as it looks.
     if (event->key() == Qt::Key_1 && (event->modifiers() & Qt::KeypadModifier)) {
         tab_bar_->setFocus(Qt::ShortcutFocusReason);
         tab_bar_->setCurrentIndex(1);

@@ -52,9 +52,9 @@ public:
     }
     // A record read from a data line of the category; the line must be accepted.
     void add_parsed(int code, std::string_view line) {
-        const ParsedLine parsed = parse_line(code, line);
-        if (parsed.result == ParseResult::accepted) {
-            items_.push_back(parsed.item);
+        Item& item = items_.emplace_back();
+        if (parse_line(item, code, line) != ParseResult::accepted) {
+            items_.pop_back();
         }
     }
 

@@ -97,7 +97,7 @@ TEST(LoadFindings, EachLineReportsWhatIsDroppedIgnoredOrReadDoubtfully) {
 
 TEST(LoadFindings, TheReportNamesTheFieldsOfAFinding) {
     const ArchiveCheck check =
-        check_archive_text("[armi]\nX=\"\"\nY=\"\",1,,3\nZ=\"\",a,b,3,\"\",4,5\n");
+        check_archive(TempArchive("[armi]\nX=\"\"\nY=\"\",1,,3\nZ=\"\",a,b,3,\"\",4,5\n").path());
     ASSERT_EQ(check.findings.size(), 3U);
     EXPECT_EQ(finding_text(check.findings[0]),
               "la riga finisce presto: i campi mancanti ripetono l'ultimo presente (forza, "

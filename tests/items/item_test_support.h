@@ -23,15 +23,17 @@ using namespace torvane;
 class Record {
 public:
     Record(ItemCategory category, std::string_view line)
-        : line_(std::make_unique<const std::string>(line)), parsed_(parse_line(category, *line_)) {}
+        : line_(std::make_unique<const std::string>(line)),
+          result_(parse_line(item_, category, *line_)) {}
 
-    ParseResult result() const { return parsed_.result; }
-    const Item& operator*() const { return parsed_.item; }
-    const Item* operator->() const { return &parsed_.item; }
+    ParseResult result() const { return result_; }
+    const Item& operator*() const { return item_; }
+    const Item* operator->() const { return &item_; }
 
 private:
     std::unique_ptr<const std::string> line_;
-    ParsedLine parsed_;
+    Item item_;
+    ParseResult result_;
 };
 
 // A record of the code read from the line, as the loader reads it; the parse must give the
@@ -45,7 +47,8 @@ inline Record parsed(ItemCategory category, std::string_view line,
 
 // What reading the line as a record of the code gives.
 inline ParseResult parse_result(ItemCategory category, std::string_view line) {
-    return parse_line(category, line).result;
+    Item item;
+    return parse_line(item, category, line);
 }
 
 // The fields of each record class; reading those of another class throws.

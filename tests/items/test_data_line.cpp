@@ -7,6 +7,7 @@
 
 #include "items/data_line.h"
 #include "items/field_notes.h"
+#include "items/integer_text.h"
 #include "items/item_test_support.h"
 #include "items/parse_line.h"
 
@@ -48,9 +49,9 @@ TEST(ReadInt, BlanksSignDigitsThenStop) {
                  {"abc", 0, true},  {"- 5", 0, true},     {"\"5\"", 0, true}, {"+-5", 0, true},
                  {"8 \t", 8, false}};
     for (const auto& c : cases) {
-        const NumberField<std::int32_t> field = read_int(c.text);
+        const LeadingInteger field = read_leading_integer(c.text);
         EXPECT_EQ(field.value, c.value) << c.text;
-        EXPECT_EQ(field.not_a_number, c.not_a_number) << c.text;
+        EXPECT_EQ(!field.whole(c.text), c.not_a_number) << c.text;
         EXPECT_FALSE(field.clamped) << c.text;
     }
 }
@@ -65,10 +66,10 @@ TEST(ReadInt, SaturatesBeyond32Bits) {
         {"-2147483648", INT_MIN, false},        {"-2147483649", INT_MIN, true},
         {std::string(400, '9'), INT_MAX, true}, {"-" + std::string(400, '9'), INT_MIN, true}};
     for (const auto& c : cases) {
-        const NumberField<std::int32_t> field = read_int(c.text);
+        const LeadingInteger field = read_leading_integer(c.text);
         EXPECT_EQ(field.value, c.value) << c.text;
         EXPECT_EQ(field.clamped, c.clamped) << c.text;
-        EXPECT_FALSE(field.not_a_number) << c.text;
+        EXPECT_TRUE(field.whole(c.text)) << c.text;
     }
 }
 
@@ -193,7 +194,8 @@ TEST(FieldReading, NotesEachDoubtfulFieldOnce) {
                  {1, R"(="",x,,1)", 0, 0, 0, 0}};
     for (const auto& c : cases) {
         FieldNotes notes;
-        parse_line(c.category, c.line, &notes);
+        Item item;
+        parse_line(item, c.category, c.line, &notes);
         EXPECT_EQ(notes.fields(FieldDoubt::empty), c.empty) << c.line;
         EXPECT_EQ(notes.fields(FieldDoubt::missing), c.missing) << c.line;
         EXPECT_EQ(notes.fields(FieldDoubt::not_a_number), c.not_a_number) << c.line;

@@ -50,7 +50,9 @@ TEST(ReadName, TakesTheTextBeforeTheFirstEquals) {
                  {"Ascia=", "Ascia"},    {"", ""}};
     for (const auto& c : cases) {
         EXPECT_EQ(read_name(c.line), c.name.size()) << c.line;
-        EXPECT_EQ(parse_line(undefined_category, c.line).item.name(), c.name) << c.line;
+        Item item;
+        parse_line(item, undefined_category, c.line);
+        EXPECT_EQ(item.name(), c.name) << c.line;
     }
 }
 
@@ -74,12 +76,14 @@ TEST(ParseLine, KeepsTheCodeAndGivesTheFieldsOfItsClass) {
     constexpr std::string_view expected = "-DPPPPPPPPPPPPDDPPPTS";
     const auto fields_of = [](const Item& item) { return "-DPTS"[item.fields.index()]; };
     for (int code = 0; code <= 20; ++code) {
-        const Item item = parse_line(code, "X=1").item;
+        Item item;
+        parse_line(item, code, "X=1");
         EXPECT_EQ(item.category, code);
         EXPECT_EQ(fields_of(item), expected[static_cast<std::size_t>(code)]) << code;
     }
     for (int code : {21, -1, 1000}) {
-        const Item item = parse_line(code, "X=1").item;
+        Item item;
+        parse_line(item, code, "X=1");
         EXPECT_EQ(item.category, 0) << code;
         EXPECT_EQ(fields_of(item), '-') << code;
     }

@@ -6,6 +6,7 @@
 
 #include "items/data_line.h"
 #include "items/description.h"
+#include "items/integer_text.h"
 #include "items/item_test_support.h"
 #include "items/template.h"
 
@@ -38,8 +39,8 @@ TEST_F(NumbersUnderDecimalCommaLocale, ReadingKeepsThePoint) {
     EXPECT_EQ(read_float("6,5").value, 6.0F);
     EXPECT_EQ(read_float(" -1.25e2").value, -125.0F);
     EXPECT_EQ(read_float("nan").value, 0.0F);
-    EXPECT_EQ(read_int(" -12").value, -12);
-    EXPECT_EQ(read_int("1.234").value, 1);
+    EXPECT_EQ(read_leading_integer(" -12").value, -12);
+    EXPECT_EQ(read_leading_integer("1.234").value, 1);
 }
 
 TEST_F(NumbersUnderDecimalCommaLocale, WritingKeepsThePoint) {
