@@ -74,7 +74,9 @@ void ChartRaster::draw_frontier(QImage& image, const torvane::ChartModel& model,
     // The line through each category's best buys, one vertex per pixel.
     {
         QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
+        // Smoothing the lines costs as much as a fifth of a drawing; where a logical pixel has
+        // two device pixels or more, their steps are too small to see without it.
+        painter.setRenderHint(QPainter::Antialiasing, ratio < 2);
         std::size_t i = 0;
         while (i < frontier.size()) {
             const int category = points[frontier[i]].category;
