@@ -16,8 +16,7 @@ class ChartModel;
 // per logical pixel: grid, points and best buys (through raster, which keeps where each point
 // went), axes with their ticks and titles, and the legend. Dark text on white, whatever the
 // desktop's colours, as a chart reads best and saves the same. An image of the right size is
-// drawn over rather than made anew: the memory of a fresh image of a large window costs as
-// much again as drawing into it, in page faults on first touch.
+// drawn over; any other is replaced.
 void paint_chart(QImage& image, const torvane::ChartModel& model, const ChartLayout& layout,
                  qreal device_pixel_ratio, ChartRaster& raster);
 
