@@ -15,8 +15,7 @@ namespace {
 
 constexpr int padding = 8;
 constexpr int tick_length = 4;
-// The legend's marker column, and the least room the axes keep beside it.
-constexpr int legend_marker_width = 20;
+// The least room the axes keep beside the legend.
 constexpr int least_frame_width = 200;
 
 int widest_tick(const torvane::AxisScale& scale, const QFontMetrics& metrics) {
@@ -60,7 +59,7 @@ int ChartLayout::legend_width(const QFontMetrics& metrics) const {
     for (const LegendEntry& entry : entries_) {
         widest = std::max(widest, metrics.horizontalAdvance(entry.text));
     }
-    return legend_marker_width + widest + padding;
+    return legend_marker_column + widest + padding;
 }
 
 void ChartLayout::place_axes(const torvane::ChartModel& model, const QFontMetrics& metrics,

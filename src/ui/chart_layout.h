@@ -39,6 +39,9 @@ public:
     QRect legend() const { return legend_; }
     const std::vector<LegendEntry>& legend_entries() const { return entries_; }
     int legend_row_height() const { return row_height_; }
+    // The legend's column of markers, left of its texts: room for the best buys' marker and a
+    // stroke of their line each side.
+    static constexpr int legend_marker_column = 28;
 
     // The place of a value pair: inside the frame by a marker's radius, so that no marker
     // crosses an axis.

@@ -84,17 +84,18 @@ void draw_legend(QPainter& painter, const ChartLayout& layout) {
     const int row = layout.legend_row_height();
     int top = box.top() + 4;
     for (const LegendEntry& entry : layout.legend_entries()) {
-        const QPointF marker(box.left() + 11, top + row / 2.0);
+        const QPointF marker(box.left() + ChartLayout::legend_marker_column / 2.0, top + row / 2.0);
         if (entry.category == LegendEntry::frontier_line) {
             painter.setPen(QPen(ink, 1.6));
-            painter.drawLine(marker - QPointF(9, 0), marker + QPointF(9, 0));
+            painter.drawLine(marker - QPointF(8, 0), marker + QPointF(8, 0));
             draw_marker(painter, marker, {frame_lines, MarkerShape::circle},
                         MarkerEmphasis::frontier);
         } else {
             draw_marker(painter, marker, category_style(entry.category), MarkerEmphasis::plain);
         }
         painter.setPen(ink);
-        painter.drawText(QRectF(box.left() + 22, top, box.width() - 26, row),
+        painter.drawText(QRectF(box.left() + ChartLayout::legend_marker_column, top,
+                                box.width() - ChartLayout::legend_marker_column, row),
                          Qt::AlignLeft | Qt::AlignVCenter, entry.text);
         top += row;
     }
