@@ -1,7 +1,8 @@
 // Draws the chart window headless and saves what it shows, to look at the chart by eye:
 //
 //   render_chart [--points FILE | --synthetic N] [--axes efficacy|level] [--page NAME]
-//                [--select INDEX] [--ratio R] OUT.png WIDTHxHEIGHT [OUT.png WIDTHxHEIGHT ...]
+//                [--select INDEX] [--steps N] [--ratio R] OUT.png WIDTHxHEIGHT [OUT.png
+//                WIDTHxHEIGHT ...]
 //
 // FILE holds one point a line, "x<TAB>y<TAB>category<TAB>list line" in UTF-8, its index being
 // its place among the lines; lines starting with "#" are comments. Without a file, or with
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPixmap>
 
 #include "chart_sample_points.h"
@@ -28,6 +30,7 @@ struct Options {
     ChartAxes axes;
     QString page = QStringLiteral("Armi");
     long select = -1;
+    long steps = 0;
     std::vector<std::pair<QString, QSize>> outputs;
 };
 
@@ -69,6 +72,8 @@ bool parse(int argc, char** argv, Options& options) {
             options.page = QString::fromUtf8(value);
         } else if (std::strcmp(argument, "--select") == 0) {
             options.select = std::stol(value);
+        } else if (std::strcmp(argument, "--steps") == 0) {
+            options.steps = std::stol(value);
         } else if (std::strcmp(argument, "--ratio") == 0) {
             qputenv("QT_SCALE_FACTOR", value);
         } else {
@@ -88,9 +93,10 @@ bool parse(int argc, char** argv, Options& options) {
 int main(int argc, char** argv) {
     Options options;
     if (!parse(argc, argv, options)) {
-        std::fprintf(stderr, "usage: render_chart [--points FILE | --synthetic N] [--axes "
-                             "efficacy|level] [--page NAME] [--select INDEX] [--ratio R] "
-                             "OUT.png WIDTHxHEIGHT ...\n");
+        std::fprintf(stderr,
+                     "usage: render_chart [--points FILE | --synthetic N] [--axes "
+                     "efficacy|level] [--page NAME] [--select INDEX] [--steps N] [--ratio R] "
+                     "OUT.png WIDTHxHEIGHT ...\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -115,6 +121,14 @@ int main(int argc, char** argv) {
         window.chart()->set_selected_index(static_cast<std::uint32_t>(options.select));
     }
     window.show();
+    window.activateWindow();
+    QApplication::processEvents();
+    // The arrow key pressed as often as asked, so that the keyboard's current point shows.
+    window.chart()->setFocus();
+    for (long step = 0; step < options.steps; ++step) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+        QApplication::sendEvent(window.chart(), &press);
+    }
     for (const auto& [path, size] : options.outputs) {
         window.resize(size);
         if (!window.grab().save(path, "png")) {
