@@ -113,6 +113,11 @@ void install_chart_accessibility() {
 }
 
 void announce_current_point(ChartWidget* chart) {
+    // Without a screen reader listening Qt drops the events; making interfaces for them would
+    // be work for nothing.
+    if (!QAccessible::isActive()) {
+        return;
+    }
     auto* accessible = dynamic_cast<ChartAccessible*>(QAccessible::queryAccessibleInterface(chart));
     if (accessible == nullptr || !chart->current_index()) {
         return;
