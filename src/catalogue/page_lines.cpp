@@ -1,6 +1,7 @@
 #include "page_lines.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "item_walk.h"
 #include "items/description.h"
@@ -53,6 +54,15 @@ std::array<PageLines, page_count> group_into_pages(std::span<const Item* const> 
         pages[page].append_item(item);
     }
     return pages;
+}
+
+std::vector<const Item*> records_of(std::span<const PageLines> pages) {
+    std::vector<const Item*> records;
+    for (const PageLines& page : pages) {
+        std::copy_if(page.items.begin(), page.items.end(), std::back_inserter(records),
+                     [](const Item* item) { return item != nullptr; });
+    }
+    return records;
 }
 
 } // namespace torvane

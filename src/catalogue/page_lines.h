@@ -51,4 +51,7 @@ struct PageLines {
 // undefined category stand at the top of the first page without a header.
 std::array<PageLines, page_count> group_into_pages(std::span<const Item* const> view);
 
+// The records of the pages' item lines, page after page, each in its lines' order.
+std::vector<const Item*> records_of(std::span<const PageLines> pages);
+
 } // namespace torvane

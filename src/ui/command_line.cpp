@@ -7,8 +7,7 @@
 #include <QStringList>
 
 #include "app_identity.h"
-#include "catalogue/archive_check.h"
-#include "catalogue_file.h"
+#include "console_commands.h"
 
 namespace {
 
@@ -57,23 +56,6 @@ CommandLine usage_error(const QString& what) {
     return command;
 }
 
-int check(const QString& file, std::ostream& out, std::ostream& err) {
-    const QString path = catalogue_file_path(file);
-    // Named as the user wrote it, as a compiler names the files it reports on.
-    const std::string name =
-        (QFileInfo(file).isDir() ? QDir(file).filePath(QStringLiteral("archive.dat")) : file)
-            .toStdString();
-    const torvane::ArchiveCheck result =
-        torvane::check_archive(QFile::encodeName(path).toStdString());
-    if (result.status != torvane::ReadStatus::read) {
-        err << program_name << ": " << name << ": "
-            << read_failure_reason(result.status).toStdString() << '\n';
-        return 2;
-    }
-    torvane::write_check_report(result, name, out);
-    return result.rejected() > 0 ? 1 : 0;
-}
-
 } // namespace
 
 CommandLine parse_command_line(const std::vector<std::string>& arguments) {
@@ -95,7 +77,8 @@ CommandLine parse_command_line(const std::vector<std::string>& arguments) {
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
     const QCommandLineOption check_option(QStringLiteral("check"), QString());
-    parser.addOptions({help, version, check_option});
+    const QCommandLineOption csv_option(QStringLiteral("csv"), QString());
+    parser.addOptions({help, version, check_option, csv_option});
     if (!parser.parse(ours)) {
         const QStringList unknown = parser.unknownOptionNames();
         return usage_error(
@@ -120,6 +103,11 @@ CommandLine parse_command_line(const std::vector<std::string>& arguments) {
             return usage_error(QStringLiteral("--check vuole il catalogo da controllare"));
         }
         command.action = CommandLine::Action::check;
+    } else if (parser.isSet(csv_option)) {
+        if (command.file.isEmpty()) {
+            return usage_error(QStringLiteral("--csv vuole il catalogo da esportare"));
+        }
+        command.action = CommandLine::Action::csv;
     }
     return command;
 }
@@ -136,7 +124,9 @@ std::optional<int> run_without_window(const CommandLine& command, std::ostream& 
         out << program_name << ' ' << program_version << '\n';
         return 0;
     case CommandLine::Action::check:
-        return check(command.file, out, err);
+        return check_catalogue(command.file, out, err);
+    case CommandLine::Action::csv:
+        return export_catalogue(command.file, out, err);
     case CommandLine::Action::usage_error:
         err << program_name << ": " << command.error.toStdString() << '\n'
             << usage_hint().toStdString() << '\n';
@@ -149,6 +139,7 @@ QString help_text() {
     return QStringLiteral(
                "Uso: %1 [FILE]\n"
                "     %1 --check FILE\n"
+               "     %1 --csv FILE\n"
                "\n"
                "Sfoglia il catalogo degli oggetti di un gioco di ruolo fantasy.\n"
                "Senza FILE legge archive.dat nella cartella corrente; FILE può essere un\n"
@@ -163,6 +154,8 @@ QString help_text() {
                "                  FILE:RIGA: motivo per ogni riga scartata o sospetta, poi il\n"
                "                  numero di oggetti per categoria; esce con 0 se nessuna riga\n"
                "                  è stata scartata, 1 se qualcuna lo è stata, 2 se il file non\n"
-               "                  si può leggere\n")
+               "                  si può leggere\n"
+               "  --csv FILE      scrive tutto il catalogo in CSV (UTF-8) sullo standard\n"
+               "                  output, senza aprire la finestra; esce come --check\n")
         .arg(QString::fromLatin1(program_name));
 }

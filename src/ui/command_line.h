@@ -9,7 +9,7 @@
 
 // What the program was asked to do by its arguments.
 struct CommandLine {
-    enum class Action { window, help, version, check, usage_error };
+    enum class Action { window, help, version, check, csv, usage_error };
 
     Action action = Action::window;
     // The catalogue named on the command line, to open or to check; empty for the default.
@@ -22,7 +22,7 @@ struct CommandLine {
 // -style, -display and the like) are left for the window's application and not reported.
 CommandLine parse_command_line(const std::vector<std::string>& arguments);
 
-// Does what needs no window (help, version, a check, a usage error) and gives the exit
+// Does what needs no window (help, version, a check, an export, a usage error) and gives the exit
 // status; nothing for the window. Never starts the toolkit's application, so it works on a
 // machine without a display.
 std::optional<int> run_without_window(const CommandLine& command, std::ostream& out,

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <ostream>
+
+#include <QString>
+
+// What the program does with a catalogue without a window, on a machine without a display.
+// Each gives the exit status: 0 when every line was read, 1 when some line was dropped, 2 when
+// the file cannot be read.
+
+// Reports every line dropped, ignored or read doubtfully, then the items per category.
+int check_catalogue(const QString& file, std::ostream& out, std::ostream& err);
+
+// Writes the whole catalogue as CSV (csv_export.h), in the order the window first shows it:
+// page after page, each sorted by name.
+int export_catalogue(const QString& file, std::ostream& out, std::ostream& err);
