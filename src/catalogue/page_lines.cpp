@@ -40,9 +40,21 @@ int PageLines::find(const Key& wanted) const {
 
 std::array<PageLines, page_count> group_into_pages(std::span<const Item* const> view) {
     std::array<PageLines, page_count> pages;
+    // Each page's lines are counted first, so that its array is made once at its size.
+    std::array<std::size_t, page_count> lines{};
+    int counted_code = undefined_category;
+    const Item* const* const end = view.data() + view.size();
+    for (const Item* const* at = view.data(); at != end; ++at) {
+        item_walk::prefetch_ahead(at, end, false);
+        const int code = (*at)->category;
+        lines[static_cast<std::size_t>(category_info(code).page)] += code != counted_code ? 2 : 1;
+        counted_code = code;
+    }
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+        pages[page].items.reserve(lines[page]);
+    }
     int running_code = undefined_category;
     std::size_t page = 0;
-    const Item* const* const end = view.data() + view.size();
     for (const Item* const* at = view.data(); at != end; ++at) {
         item_walk::prefetch_ahead(at, end, false);
         const Item& item = **at;

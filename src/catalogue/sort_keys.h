@@ -23,7 +23,8 @@ inline bool key_before(const SortKey& a, const SortKey& b) {
     return a.head < b.head || (a.head == b.head && a.name_rank < b.name_rank);
 }
 
-// The keys of the view's records under mode, in their order.
+// The keys of the view's records under mode, in their order. A view holds fewer than 2^32 - 1
+// records.
 LargeVector<SortKey> make_sort_keys(std::span<const Item* const> view, SortMode mode);
 
 // Puts keys in order: keys in order stay, keys that never rise are turned round whole, any

@@ -1,6 +1,7 @@
 #include "data_line.h"
 
 #include <algorithm>
+#include <bit>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -8,15 +9,48 @@
 
 #include "integer_text.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace torvane {
 
 std::size_t read_name(std::string_view line) {
     return std::min(line.find('='), line.size());
 }
 
+namespace {
+
+#if defined(__SSE2__)
+// The commas and double quotes among the 16 bytes at bytes, as a bit per byte.
+std::uint32_t commas_and_quotes(const char* bytes) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+    const __m128i commas = _mm_cmpeq_epi8(block, _mm_set1_epi8(','));
+    const __m128i quotes = _mm_cmpeq_epi8(block, _mm_set1_epi8('"'));
+    return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_or_si128(commas, quotes)));
+}
+#endif
+
+} // namespace
+
 std::size_t next_field_length(std::string_view text) {
     bool quoted = false;
     std::size_t n = 0;
+#if defined(__SSE2__)
+    // Sixteen bytes at a time while they last, the loader reading every field of every line
+    // this way; only the commas and double quotes among them are looked at.
+    for (; n + 16 <= text.size(); n += 16) {
+        for (std::uint32_t found = commas_and_quotes(text.data() + n); found != 0;
+             found &= found - 1) {
+            const std::size_t at = n + static_cast<std::size_t>(std::countr_zero(found));
+            if (text[at] == '"') {
+                quoted = !quoted;
+            } else if (!quoted) {
+                return at;
+            }
+        }
+    }
+#endif
     for (; n < text.size(); ++n) {
         const char c = text[n];
         if (c == '"') {
