@@ -12,7 +12,8 @@
 namespace torvane {
 
 std::size_t parse_archive_text(std::string_view text, int category, std::size_t first_line,
-                               LineFindings& findings, std::span<Item> room) {
+                               LineFindings& findings, std::span<Item> room,
+                               std::vector<CategoryRun>& runs) {
     std::size_t count = 0;
     std::size_t start = 0;
     for (std::size_t line_number = first_line; start < text.size(); ++line_number) {
@@ -40,7 +41,10 @@ std::size_t parse_archive_text(std::string_view text, int category, std::size_t 
         const ParseResult result = parse_line(item, category, line, findings.notes());
         findings.parsed(line_number, category, line, result);
         if (result == ParseResult::accepted) {
-            ++count;
+            if (runs.empty() || runs.back().category != item.category || runs.back().end != count) {
+                runs.push_back({count, count, item.category});
+            }
+            runs.back().end = ++count;
         }
     }
     return count;

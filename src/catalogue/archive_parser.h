@@ -3,9 +3,11 @@
 #include <cstddef>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "items/item.h"
 #include "items/large_memory.h"
+#include "name_ranking.h"
 
 namespace torvane {
 
@@ -17,8 +19,11 @@ class LineFindings;
 // and returns their number; room has a place for every line of text. category is the one in
 // force where the piece begins, first_line the number of its first line in the file (for the
 // findings).
+// The runs of records of one category are appended to runs, their places counted from the
+// start of room.
 std::size_t parse_archive_text(std::string_view text, int category, std::size_t first_line,
-                               LineFindings& findings, std::span<Item> room);
+                               LineFindings& findings, std::span<Item> room,
+                               std::vector<CategoryRun>& runs);
 
 // The category in force at offset at of text, a line start (0, or just after a line feed):
 // that of the last header before it that names one, else the undefined category.

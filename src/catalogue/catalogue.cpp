@@ -51,13 +51,15 @@ Catalogue::Catalogue(ArchiveFile file, LoadSink* sink) : file_(std::move(file)) 
     const std::size_t first_lines = line_count(text.substr(0, split));
     records_ = RecordBuffer(first_lines + line_count(text.substr(split)));
     std::size_t second_count = 0;
+    std::vector<CategoryRun> runs;
+    std::vector<CategoryRun> second_runs;
     std::jthread second_half;
     if (split < text.size()) {
         try {
             second_half = std::jthread([&] {
                 LineFindings quiet(nullptr);
                 second_count = parse_archive_text(text.substr(split), category_at(text, split), 0,
-                                                  quiet, records_.room(first_lines));
+                                                  quiet, records_.room(first_lines), second_runs);
             });
         } catch (const std::system_error&) {
             split = text.size(); // no thread to be had: one piece after all
@@ -65,13 +67,16 @@ Catalogue::Catalogue(ArchiveFile file, LoadSink* sink) : file_(std::move(file)) 
     }
     LineFindings findings(sink);
     const std::size_t first_count = parse_archive_text(text.substr(0, split), undefined_category, 1,
-                                                       findings, records_.room(0));
+                                                       findings, records_.room(0), runs);
     if (second_half.joinable()) {
         second_half.join();
         records_.move_down(first_lines, first_count, second_count);
+        for (const CategoryRun& run : second_runs) {
+            runs.push_back({first_count + run.begin, first_count + run.end, run.category});
+        }
     }
     records_.set_size(first_count + second_count);
-    rank_names(records_.items());
+    rank_names(records_.items(), runs);
 }
 
 } // namespace torvane

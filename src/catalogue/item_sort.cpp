@@ -13,26 +13,12 @@ void sort(std::span<const Item*> view, SortMode mode) {
     }
     LargeVector<SortKey> keys = make_sort_keys(view, mode);
     sort_keys(keys);
-    // The records move to their places in the view itself, cycle by cycle, each place taking
-    // the record its key names; a key done is marked. No room beyond the keys is needed.
-    constexpr std::uint32_t done = 0xFFFFFFFFU;
-    for (std::size_t start = 0; start < keys.size(); ++start) {
-        if (keys[start].index == done) {
-            continue;
-        }
-        const Item* const first = view[start];
-        std::size_t at = start;
-        for (;;) {
-            const std::size_t from = keys[at].index;
-            keys[at].index = done;
-            if (from == start) {
-                view[at] = first;
-                break;
-            }
-            view[at] = view[from];
-            at = from;
-        }
-    }
+    // Gathered first, then copied: the reads of a gather do not wait on one another, where
+    // moving the records in place, cycle by cycle, would.
+    LargeVector<const Item*> sorted(view.size());
+    std::transform(keys.begin(), keys.end(), sorted.begin(),
+                   [&view](const SortKey& key) { return view[key.index]; });
+    std::copy(sorted.begin(), sorted.end(), view.begin());
 }
 
 } // namespace torvane

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <numeric>
 #include <system_error>
 #include <thread>
 
@@ -168,20 +169,23 @@ struct ByCategory {
     std::array<std::size_t, category_count + 1> bounds{};
 };
 
-ByCategory group_by_category(std::span<const Item> records) {
+// From the runs alone: reading each record's category would walk every record twice.
+ByCategory group_by_category(std::span<const CategoryRun> runs) {
     ByCategory groups;
-    for (const Item& record : records) {
-        ++groups.bounds[static_cast<std::size_t>(record.category) + 1];
+    for (const CategoryRun& run : runs) {
+        groups.bounds[static_cast<std::size_t>(run.category) + 1] += run.end - run.begin;
     }
     for (std::size_t c = 1; c < groups.bounds.size(); ++c) {
         groups.bounds[c] += groups.bounds[c - 1];
     }
-    groups.places.resize(records.size());
+    groups.places.resize(groups.bounds.back());
     std::array<std::size_t, category_count> next{};
     std::copy_n(groups.bounds.begin(), category_count, next.begin());
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        groups.places[next[static_cast<std::size_t>(records[i].category)]++] =
-            static_cast<std::uint32_t>(i);
+    for (const CategoryRun& run : runs) {
+        std::uint32_t* const to =
+            groups.places.data() + next[static_cast<std::size_t>(run.category)];
+        std::iota(to, to + (run.end - run.begin), static_cast<std::uint32_t>(run.begin));
+        next[static_cast<std::size_t>(run.category)] += run.end - run.begin;
     }
     return groups;
 }
@@ -206,8 +210,8 @@ void rank_categories(std::span<Item> records, const ByCategory& groups, std::siz
 
 } // namespace
 
-void rank_names(std::span<Item> records) {
-    const ByCategory groups = group_by_category(records);
+void rank_names(std::span<Item> records, std::span<const CategoryRun> runs) {
+    const ByCategory groups = group_by_category(runs);
     // Names meet only names of their own category in a sort, so each category is ranked on
     // its own, and a large catalogue's categories are shared out to two threads.
     std::size_t split = category_count;

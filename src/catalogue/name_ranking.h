@@ -19,8 +19,15 @@ namespace torvane {
 // tells it from the others. No name is compared whole, and no input sorts worse than
 // n log n comparisons (or eight radix passes) per round.
 LargeVector<std::uint32_t> rank_names(std::span<const std::string_view> names);
+// Records of one category one after another, as a section of the archive gives them.
+struct CategoryRun {
+    std::size_t begin;
+    std::size_t end;
+    int category;
+};
+
 // Ranks the names of the records into their name_rank, category by category: a sort compares
-// names of one category only.
-void rank_names(std::span<Item> records);
+// names of one category only. runs cover the records in order, each of one category.
+void rank_names(std::span<Item> records, std::span<const CategoryRun> runs);
 
 } // namespace torvane

@@ -22,11 +22,11 @@ constexpr bool address_sanitizer_on = false;
 constexpr bool address_sanitizer_on = false;
 #endif
 
-// Memory for large arrays and arenas. Fresh memory costs a page fault per 4 KiB page on its
-// first touch, which under virtualisation costs as much as parsing a line; blocks of 4 MiB
-// and more are therefore mapped in whole 2 MiB pages, aligned to 2 MiB, and the kernel is
-// asked to back them with huge pages, one fault per 2 MiB. Smaller blocks come from the
-// ordinary heap.
+// Memory for large arrays and for the bytes and records of a catalogue: blocks of 4 MiB and
+// more are mapped from the system and given back to it when freed; smaller ones come from the
+// ordinary heap. Fresh memory costs a page fault per page on its first touch, so the program
+// touches as little fresh memory as it can; a mapped block's pages that are never touched
+// cost nothing.
 void* allocate_large(std::size_t bytes);
 // Frees a block of allocate_large; bytes must be the size it was asked for.
 void free_large(void* block, std::size_t bytes) noexcept;
