@@ -46,9 +46,10 @@ struct PageLines {
     int find(const Key& wanted) const;
 };
 
-// Spreads a view, sorted by category first, over the pages its categories belong to: a
-// header line at each change of category, then the items, in the view's order. Items of the
-// undefined category stand at the top of the first page without a header.
+// Spreads a view, sorted by category first (as every view the window shows is), over the
+// pages its categories belong to: a header line where each category's items begin, then the
+// items, in the view's order. Items of the undefined category stand at the top of the first
+// page without a header.
 std::array<PageLines, page_count> group_into_pages(std::span<const Item* const> view);
 
 // The records of the pages' item lines, page after page, each in its lines' order.

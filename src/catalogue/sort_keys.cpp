@@ -32,11 +32,32 @@ void sort_keys(LargeVector<SortKey>& keys) {
     }
     LargeVector<SortKey> scratch(keys.size());
     // Digits from the least significant: the rank's four bytes, then the head's eight.
-    radix_sort<12>(std::span<SortKey>(keys), std::span<SortKey>(scratch),
-                   [](const SortKey& key, std::size_t d) {
-                       return d < 4 ? (key.name_rank >> (8 * d)) & 0xFFU
-                                    : (key.head >> (8 * (d - 4))) & 0xFFU;
-                   });
+    const auto digit = [](const SortKey& key, std::size_t d) {
+        return d < 4 ? (key.name_rank >> (8 * d)) & 0xFFU : (key.head >> (8 * (d - 4))) & 0xFFU;
+    };
+    const auto category_of = [](const SortKey& key) { return key.head >> 32; };
+    const bool grouped =
+        std::is_sorted(keys.begin(), keys.end(), [&](const SortKey& a, const SortKey& b) {
+            return category_of(a) < category_of(b);
+        });
+    if (!grouped) {
+        radix_sort<12>(std::span<SortKey>(keys), std::span<SortKey>(scratch), digit);
+        return;
+    }
+    // Keys already in category order (any view sorted before, whatever the order, is): each
+    // category's keys are sorted on their own, few enough for the processor's caches, and the
+    // category's digits cost no pass.
+    for (std::size_t begin = 0; begin < keys.size();) {
+        const auto first = keys.begin() + static_cast<std::ptrdiff_t>(begin);
+        const auto end = static_cast<std::size_t>(
+            std::partition_point(
+                first, keys.end(),
+                [&](const SortKey& key) { return category_of(key) == category_of(*first); }) -
+            keys.begin());
+        radix_sort<8>(std::span<SortKey>(keys).subspan(begin, end - begin),
+                      std::span<SortKey>(scratch).subspan(begin, end - begin), digit);
+        begin = end;
+    }
 }
 
 } // namespace torvane
