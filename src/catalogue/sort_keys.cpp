@@ -36,17 +36,18 @@ void sort_keys(LargeVector<SortKey>& keys) {
         return d < 4 ? (key.name_rank >> (8 * d)) & 0xFFU : (key.head >> (8 * (d - 4))) & 0xFFU;
     };
     const auto category_of = [](const SortKey& key) { return key.head >> 32; };
-    const bool grouped =
-        std::is_sorted(keys.begin(), keys.end(), [&](const SortKey& a, const SortKey& b) {
+    // Keys not yet in category order are put in it first, keeping their order within each
+    // category; keys already in it (any view sorted before, whatever the order) need not be.
+    // Then each category's keys are sorted on their own, few enough for the processor's
+    // caches, and the category's digits cost no pass.
+    if (!std::is_sorted(keys.begin(), keys.end(), [&](const SortKey& a, const SortKey& b) {
             return category_of(a) < category_of(b);
-        });
-    if (!grouped) {
-        radix_sort<12>(std::span<SortKey>(keys), std::span<SortKey>(scratch), digit);
-        return;
+        })) {
+        radix_sort<4>(std::span<SortKey>(keys), std::span<SortKey>(scratch),
+                      [&](const SortKey& key, std::size_t d) {
+                          return (category_of(key) >> (8 * d)) & 0xFFU;
+                      });
     }
-    // Keys already in category order (any view sorted before, whatever the order, is): each
-    // category's keys are sorted on their own, few enough for the processor's caches, and the
-    // category's digits cost no pass.
     for (std::size_t begin = 0; begin < keys.size();) {
         const auto first = keys.begin() + static_cast<std::ptrdiff_t>(begin);
         const auto end = static_cast<std::size_t>(

@@ -202,7 +202,8 @@ std::string_view FieldReader::next(bool& repeated) {
     repeated = stuck_ && !failed_;
     const std::size_t begin = at_ == 0 ? 0 : ends_[at_ - 1] + std::size_t{1};
     const std::size_t end = ends_[at_];
-    const std::string_view field = rest_.substr(begin, end - begin);
+    // The ends lie in rest_, each after the one before.
+    const std::string_view field(rest_.data() + begin, end - begin);
     if (field.empty()) {
         if (!failed_) {
             doubt(FieldDoubt::empty);
@@ -225,10 +226,34 @@ void FieldReader::doubt(FieldDoubt doubt) const {
     }
 }
 
+namespace {
+
+// The value of a field of one to nine digits and nothing else, the usual number field, which
+// cannot pass 32 bits; -1 for any other field.
+std::int32_t plain_digits(std::string_view field) {
+    if (field.size() > 9) {
+        return -1;
+    }
+    std::int32_t value = 0;
+    for (const char c : field) {
+        const auto digit = static_cast<unsigned>(c - '0');
+        if (digit > 9) {
+            return -1;
+        }
+        value = value * 10 + static_cast<std::int32_t>(digit);
+    }
+    return value;
+}
+
+} // namespace
+
 void FieldReader::integer(std::int32_t& target) {
     bool repeated = false;
     const std::string_view field = next(repeated);
-    if (!field.empty()) {
+    // The usual field, plain digits, needs neither blanks, sign nor range looked at.
+    if (const std::int32_t value = plain_digits(field); value >= 0 && !field.empty()) {
+        target = value;
+    } else if (!field.empty()) {
         const LeadingInteger number = read_leading_integer(field);
         target = number.value;
         // A repeat is noted as missing; its number says nothing of its own.
