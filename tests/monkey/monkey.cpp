@@ -164,7 +164,6 @@ void Monkey::step() {
     const MonkeyAction& action = pick_action(random_);
     log_.add_action(action.name);
     --session_actions_left_;
-    invariants_->before_action();
     ActionTarget target(*dialog_, random_, log_, files_);
     action.run(target);
     // A popup left open would take the next keys, and its timers the next clicks.
