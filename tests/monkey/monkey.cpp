@@ -23,11 +23,13 @@ namespace {
 constexpr std::chrono::seconds hang_limit{30};
 constexpr int button_poll_ms = 10;
 
-bool button_held() {
-    const QList<QAbstractButton*> buttons =
-        QApplication::activeModalWidget() != nullptr
-            ? QApplication::activeModalWidget()->findChildren<QAbstractButton*>()
-            : QList<QAbstractButton*>();
+// A button pressed by its mnemonic stays down until its click: the window's own (Fi&ltra,
+// &Cerca, the check and radio boxes), or one of a box over it.
+bool button_held(const QWidget& window) {
+    QList<QAbstractButton*> buttons = window.findChildren<QAbstractButton*>();
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        buttons += modal->findChildren<QAbstractButton*>();
+    }
     return std::any_of(buttons.begin(), buttons.end(),
                        [](const QAbstractButton* button) { return button->isDown(); });
 }
@@ -119,8 +121,10 @@ void Monkey::begin_session() {
 void Monkey::schedule_step() {
     watchdog_.arm();
     // A button pressed by its mnemonic clicks a moment later, from a timer: the next action
-    // waits for that click, however long the machine takes to get to it.
-    if (button_held()) {
+    // waits for that click, however long the machine takes to get to it. Actions played back
+    // to back leave the event loop no idle moment for its timers, so without the wait the click
+    // would come only in the next nested loop, such as the message box of a later double click.
+    if (button_held(*dialog_)) {
         QTimer::singleShot(button_poll_ms, this, &Monkey::schedule_step);
         return;
     }
