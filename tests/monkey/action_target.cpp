@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QListView>
+#include <QPointer>
 #include <QTest>
 
 #include "action_log.h"
@@ -35,7 +36,16 @@ void ActionTarget::click(QWidget* widget, QPoint point, Qt::MouseButton button) 
 }
 
 void ActionTarget::double_click(QWidget* widget, QPoint point) {
-    QTest::mouseDClick(widget, Qt::LeftButton, {}, point);
+    // As the mouse does it: a click, then the second press as a double click, then its
+    // release. QTest's double click alone lacks the first press, which picks the line.
+    const QPointer<QWidget> guard(widget);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, point);
+    for (const QTest::MouseAction half : {QTest::MouseDClick, QTest::MouseRelease}) {
+        if (guard == nullptr || !guard->isVisible()) {
+            return;
+        }
+        QTest::mouseEvent(half, widget, Qt::LeftButton, {}, point);
+    }
 }
 
 void ActionTarget::hover(QWidget* widget, QPoint point) {
