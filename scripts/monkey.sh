@@ -10,6 +10,9 @@
 #
 # Usage: scripts/monkey.sh SECONDS [SEED]          run for SECONDS (default 60) with SEED (1)
 #        scripts/monkey.sh --replay SEED ACTIONS   the same run again, its first ACTIONS actions
+#        scripts/monkey.sh --seeds ACTIONS SEED... the first ACTIONS actions of each seed in
+#                                                  turn, as ./test.sh runs it: the same actions
+#                                                  on a fast machine and a slow one
 # MONKEY_BUILD_DIR picks the build folder (default build-asan, configured as ./test.sh does).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,13 +20,20 @@ build=${MONKEY_BUILD_DIR:-build-asan}
 
 if [ "${1:-}" = --replay ]; then
   [ $# -eq 3 ] || { echo "usage: $0 --replay SEED ACTIONS" >&2; exit 2; }
-  run=(--seed "$2" --actions "$3")
-  what="replay of seed $2, $3 actions"
+  seeds=("$2")
+  limit=(--actions "$3")
+  what="replay of seed SEED, $3 actions"
+elif [ "${1:-}" = --seeds ]; then
+  [ $# -ge 3 ] || { echo "usage: $0 --seeds ACTIONS SEED..." >&2; exit 2; }
+  limit=(--actions "$2")
+  what="seed SEED, $2 actions"
+  shift 2
+  seeds=("$@")
 else
   seconds=${1:-60}
-  seed=${2:-1}
-  run=(--seed "$seed" --seconds "$seconds")
-  what="${seconds}s with seed $seed"
+  seeds=("${2:-1}")
+  limit=(--seconds "$seconds")
+  what="${seconds}s with seed SEED"
 fi
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
@@ -34,9 +44,11 @@ else
 fi
 cmake --build "$build" -j "$(nproc)" --target window_monkey
 
-echo "== monkey test of the window: $what"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/scripts/sanitizers/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-"$build/tests/monkey/window_monkey" "${run[@]}" --data "$PWD"
+for seed in "${seeds[@]}"; do
+  echo "== monkey test of the window: ${what/SEED/$seed}"
+  "$build/tests/monkey/window_monkey" --seed "$seed" "${limit[@]}" --data "$PWD"
+done

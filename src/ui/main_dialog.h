@@ -3,12 +3,14 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
 #include <QDialog>
 
 #include "catalogue/catalogue_view.h"
+#include "catalogue/page_lines.h"
 #include "form_exchange.h"
 #include "items/category_table.h"
 #include "stretch_layout.h"
@@ -121,6 +123,11 @@ private:
         FocusEdit* max_edit = nullptr;
         SpinButton* max_spin = nullptr;
     };
+    // A line by what it shows, so that it can be found again in another catalogue.
+    struct PickedLine {
+        std::size_t page = 0;
+        torvane::PageLines::Key key;
+    };
 
     // Start-up: loads the catalogue and shows it; runs once, before the window appears.
     void on_init_dialog();
@@ -142,8 +149,12 @@ private:
     // Narrows, sorts and shows the catalogue as the query asks, and remembers the query.
     void show_query(const torvane::ViewQuery& query);
     // Shows the catalogue that replaced old: the last query again, the same selections where
-    // the same items are still there, the boxes as they were; old goes last.
+    // the same items are still there, the boxes as they were, and the line last picked as it
+    // reads now; old goes last.
     void show_replaced_catalogue(torvane::Catalogue old);
+    // Puts the line last picked into the description as the lists now show it, or empties
+    // the description when they no longer show that line.
+    void describe_picked_line_again();
     void update_title();
     // Reads the file again once no modal box is open.
     void reload_when_free();
@@ -165,6 +176,8 @@ private:
     FormExchange exchange_;
     bool initialised_ = false;
     bool showing_hint_ = false;
+    // The line the description shows, kept across refills as the description is.
+    std::optional<PickedLine> picked_line_;
     bool reload_pending_ = false;
     StretchLayout layout_;
 

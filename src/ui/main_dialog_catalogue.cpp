@@ -100,21 +100,32 @@ void MainDialog::show_replaced_catalogue(torvane::Catalogue old) {
         showing_hint_ = false;
     }
     show_query(shown_query_);
-    const auto shown_page = static_cast<std::size_t>(tab_bar_->currentIndex());
     for (std::size_t page = 0; page < lists_.size(); ++page) {
-        const int row = selected[page] ? lists_[page]->lines().find(*selected[page]) : -1;
-        lists_[page]->select_quietly(row);
-        // The description follows the shown page's line, which may read differently now.
-        if (row >= 0 && page == shown_page) {
-            lists_[page]->line_text(row, form_.description_text);
-        }
+        lists_[page]->select_quietly(selected[page] ? lists_[page]->lines().find(*selected[page])
+                                                    : -1);
     }
+    describe_picked_line_again();
     update_data(false);
     for (const auto& [edit, text] : typed) {
         edit->setText(text);
     }
     // Only now that no list shows an old record may the old catalogue go.
     old = torvane::Catalogue();
+}
+
+void MainDialog::describe_picked_line_again() {
+    // The line the user picked last, on whichever page, not the page on show: its text may
+    // have changed, and its row. A line the new lists do not show (gone from the file, or
+    // filtered out) takes the description with it, so that nothing of the old file stays.
+    if (!picked_line_) {
+        return;
+    }
+    const LineListView* list = lists_[picked_line_->page];
+    const int row = list->lines().find(picked_line_->key);
+    if (row < 0 || !list->line_text(row, form_.description_text)) {
+        form_.description_text.clear();
+        picked_line_.reset();
+    }
 }
 
 void MainDialog::update_title() {

@@ -52,6 +52,10 @@ void MainDialog::on_list_select(int page) {
     const int row = list->current_selection();
     if (row < 0 || !list->line_text(row, form_.description_text)) {
         form_.description_text.clear();
+        picked_line_.reset();
+    } else {
+        picked_line_ = PickedLine{static_cast<std::size_t>(page),
+                                  list->lines().key(static_cast<std::size_t>(row))};
     }
     update_data(false);
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QListView>
+#include <QPointer>
 #include <QTest>
 
 #include "action_log.h"
@@ -30,24 +31,57 @@ QWidget* ActionTarget::keyboard_receiver() const {
     return focus != nullptr ? focus : &dialog_;
 }
 
+bool ActionTarget::shows(const QWidget* widget) {
+    // The user reaches only what shows: a list of a page not on show, say, takes no click, and
+    // the keyboard never goes to a hidden control unless the window left the focus there.
+    if (widget->isVisible()) {
+        return true;
+    }
+    note("but " + describe(widget) + " is hidden");
+    fail_action();
+    return false;
+}
+
 void ActionTarget::click(QWidget* widget, QPoint point, Qt::MouseButton button) {
-    QTest::mouseClick(widget, button, {}, point);
+    if (shows(widget)) {
+        QTest::mouseClick(widget, button, {}, point);
+    }
 }
 
 void ActionTarget::double_click(QWidget* widget, QPoint point) {
-    QTest::mouseDClick(widget, Qt::LeftButton, {}, point);
+    // As the mouse does it: a click, then the second press as a double click, then its
+    // release. QTest's double click alone lacks the first press, which picks the line.
+    if (!shows(widget)) {
+        return;
+    }
+    const QPointer<QWidget> guard(widget);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, point);
+    for (const QTest::MouseAction half : {QTest::MouseDClick, QTest::MouseRelease}) {
+        if (guard == nullptr || !guard->isVisible()) {
+            return;
+        }
+        QTest::mouseEvent(half, widget, Qt::LeftButton, {}, point);
+    }
 }
 
 void ActionTarget::hover(QWidget* widget, QPoint point) {
+    if (!shows(widget)) {
+        return;
+    }
     QHelpEvent tooltip(QEvent::ToolTip, point, widget->mapToGlobal(point));
     QApplication::sendEvent(widget, &tooltip);
 }
 
 void ActionTarget::press(QWidget* receiver, Qt::Key key, Qt::KeyboardModifiers modifiers) {
-    QTest::keyClick(receiver, key, modifiers);
+    if (shows(receiver)) {
+        QTest::keyClick(receiver, key, modifiers);
+    }
 }
 
 void ActionTarget::type(QWidget* receiver, const QString& text) {
+    if (!shows(receiver)) {
+        return;
+    }
     for (qsizetype i = 0; i < text.size(); ++i) {
         const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
         const QString character = text.mid(i, length);

@@ -50,6 +50,7 @@ public:
     // Where the keyboard goes: the focus widget, or the window when nothing has the focus.
     QWidget* keyboard_receiver() const;
 
+    // Each of these fails the action, sending nothing, when the widget is hidden.
     void click(QWidget* widget, QPoint point, Qt::MouseButton button = Qt::LeftButton);
     void double_click(QWidget* widget, QPoint point);
     // The mouse rests at the point long enough for a tooltip.
@@ -63,6 +64,8 @@ public:
     static std::string quoted(const QString& text);
 
 private:
+    bool shows(const QWidget* widget);
+
     QDialog& dialog_;
     MonkeyRandom& random_;
     ActionLog& log_;

@@ -23,11 +23,13 @@ namespace {
 constexpr std::chrono::seconds hang_limit{30};
 constexpr int button_poll_ms = 10;
 
-bool button_held() {
-    const QList<QAbstractButton*> buttons =
-        QApplication::activeModalWidget() != nullptr
-            ? QApplication::activeModalWidget()->findChildren<QAbstractButton*>()
-            : QList<QAbstractButton*>();
+// A button pressed by its mnemonic stays down until its click: the window's own (Fi&ltra,
+// &Cerca, the check and radio boxes), or one of a box over it.
+bool button_held(const QWidget& window) {
+    QList<QAbstractButton*> buttons = window.findChildren<QAbstractButton*>();
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        buttons += modal->findChildren<QAbstractButton*>();
+    }
     return std::any_of(buttons.begin(), buttons.end(),
                        [](const QAbstractButton* button) { return button->isDown(); });
 }
@@ -116,20 +118,32 @@ void Monkey::begin_session() {
     schedule_step();
 }
 
+bool Monkey::window_ready() const {
+    return !button_held(*dialog_) && QApplication::activeModalWidget() == nullptr &&
+           dialog_->isActiveWindow() && QApplication::focusWidget() != nullptr;
+}
+
 void Monkey::schedule_step() {
     watchdog_.arm();
+    if (window_ready()) {
+        QTimer::singleShot(0, this, &Monkey::step);
+        return;
+    }
     // A button pressed by its mnemonic clicks a moment later, from a timer: the next action
-    // waits for that click, however long the machine takes to get to it.
-    if (button_held()) {
+    // waits for that click, however long the machine takes to get to it. Actions played back
+    // to back leave the event loop no idle moment for its timers, so without the wait the click
+    // would come only in the next nested loop, such as the message box of a later double click.
+    // A message box that such a click opens is answered in its own loop; until it closes, the
+    // window is not the user's to click back. And the focus comes back a moment after the
+    // window, from the platform's events: the user's keys wait for it too, or they would go
+    // to the window or to a control by the machine's speed.
+    if (button_held(*dialog_) || QApplication::activeModalWidget() != nullptr ||
+        dialog_->isActiveWindow()) {
         QTimer::singleShot(button_poll_ms, this, &Monkey::schedule_step);
         return;
     }
     // Keys reach the controls only in the active window; the user clicks it back after a
     // message box, and the next action waits for that instead of for a guessed time.
-    if (dialog_->isActiveWindow()) {
-        QTimer::singleShot(0, this, &Monkey::step);
-        return;
-    }
     waiting_for_activation_ = true;
     dialog_->activateWindow();
 }
@@ -140,7 +154,7 @@ bool Monkey::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::WindowActivate && waiting_for_activation_ &&
         watched == dialog_.data()) {
         waiting_for_activation_ = false;
-        QTimer::singleShot(0, this, &Monkey::step);
+        QTimer::singleShot(0, this, &Monkey::schedule_step);
     }
     return QObject::eventFilter(watched, event);
 }
@@ -150,10 +164,10 @@ void Monkey::step() {
         return;
     }
     watchdog_.arm();
-    // A message box that a timer opened runs its own loop, which may get here first: the
-    // window is the user's again once the answer has closed it.
-    if (QApplication::activeModalWidget() != nullptr) {
-        QTimer::singleShot(button_poll_ms, this, &Monkey::step);
+    // A message box that a timer opened runs its own loop, which may get here first, and the
+    // platform may take the window or the focus away again as a box closes: wait once more.
+    if (!window_ready()) {
+        schedule_step();
         return;
     }
     if (out_of_actions() || session_actions_left_ <= 0) {
@@ -164,7 +178,6 @@ void Monkey::step() {
     const MonkeyAction& action = pick_action(random_);
     log_.add_action(action.name);
     --session_actions_left_;
-    invariants_->before_action();
     ActionTarget target(*dialog_, random_, log_, files_);
     action.run(target);
     // A popup left open would take the next keys, and its timers the next clicks.

@@ -51,6 +51,9 @@ private:
     // Writes the next session's archive.dat, or removes it for a session without one.
     bool write_archive();
     void begin_session();
+    // No button waits for its click, no box is open, and the window and the focus are back:
+    // the user may act.
+    bool window_ready() const;
     void schedule_step();
     void step();
     bool out_of_actions() const;

@@ -1,23 +1,17 @@
 #include "window_invariants.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QListView>
 #include <QTabBar>
 
-#include "catalogue/catalogue.h"
-#include "items/description.h"
 #include "modal_answerer.h"
 #include "ui/main_dialog.h"
-#include "ui/text_1252_codec.h"
 
 namespace {
 
 constexpr std::array<const char*, WindowInvariants::page_count> list_names = {
     "weapons_list", "armour_list", "jewels_list", "bows_list", "abilities_list", "spells_list"};
-
-constexpr int highest_code = 20;
 
 // The page of each category, as the window's pages are laid out: weapons (and items of no
 // category) first, then armour and robes, jewels, bows and arrows, abilities, spells.
@@ -50,49 +44,21 @@ WindowInvariants::WindowInvariants(MainDialog& dialog)
       description_label_(dialog.findChild<QLabel*>(QStringLiteral("description_label"))) {
     for (std::size_t page = 0; page < lists_.size(); ++page) {
         lists_[page] = dialog.findChild<QListView*>(QString::fromLatin1(list_names[page]));
-        QObject::connect(lists_[page]->model(), &QAbstractItemModel::modelReset, &dialog,
-                         [this] { refilled_ = true; });
-    }
-    for (int code = 1; code <= highest_code; ++code) {
-        header_codes_.insert(decode_1252(torvane::header_line(code)), code);
     }
     learn(dialog.catalogue_path());
+    // From the description the window opens with, it follows the user's picks only.
+    expected_ =
+        std::make_unique<ExpectedDescription>(dialog, lists_, known_, description_label_->text());
     QObject::connect(&dialog, &MainDialog::catalogue_read, &dialog, [this] {
         learn(dialog_.catalogue_path());
-        replaced_ = true;
+        expected_->catalogue_read();
     });
-    // From the description the window opens with, it follows the user's selection only.
-    expected_description_ = description_label_->text();
 }
 
 void WindowInvariants::learn(const QString& archive_path) {
-    // The items the window may show: the file it read, read once more by the loader into a
-    // catalogue of the monkey's own.
-    const torvane::LoadResult loaded =
-        torvane::Catalogue::load(QFile::encodeName(archive_path).toStdString());
-    loaded_count_ = static_cast<int>(loaded.catalogue.size());
-    loaded_text_ = QStringLiteral("Oggetti Caricati: %1").arg(loaded_count_);
-    categories_of_line_.clear();
-    for (const torvane::Item& item : loaded.catalogue.items()) {
-        categories_of_line_[decode_1252(torvane::description(item))] |= 1U << item.category;
-    }
-}
-
-WindowInvariants::Selection WindowInvariants::selection_of(int page) const {
-    const QListView* list = lists_[static_cast<std::size_t>(page)];
-    const QModelIndexList rows = list->selectionModel()->selectedRows();
-    if (rows.isEmpty()) {
-        return {};
-    }
-    return {rows.first().row(), rows.first().data().toString()};
-}
-
-void WindowInvariants::before_action() {
-    for (int page = 0; page < page_count; ++page) {
-        selections_[static_cast<std::size_t>(page)] = selection_of(page);
-    }
-    refilled_ = false;
-    replaced_ = false;
+    // The items the window may show: the file it read, read once more by the loader.
+    known_.learn(archive_path);
+    loaded_text_ = QStringLiteral("Oggetti Caricati: %1").arg(known_.item_count());
 }
 
 std::string WindowInvariants::after_action() {
@@ -126,24 +92,21 @@ std::string WindowInvariants::check_page(int page, int& item_lines) const {
     bool header_without_items = false;
     for (int row = 0; row < model->rowCount(); ++row) {
         const QString line = model->index(row, 0).data().toString();
-        const auto header = header_codes_.constFind(line);
-        if (header != header_codes_.cend()) {
-            const int code = header.value();
+        if (const std::optional<int> code = known_.header_code(line)) {
             if (header_without_items) {
                 return where + std::to_string(row) + ": a header with no item under it";
             }
-            if (page_of(code) != page || code <= last_header) {
+            if (page_of(*code) != page || *code <= last_header) {
                 return where + std::to_string(row) + ": header " + text(line) +
                        " out of place or out of category order";
             }
-            last_header = running_code = code;
+            last_header = running_code = *code;
             header_without_items = true;
             continue;
         }
         ++item_lines;
         header_without_items = false;
-        const std::uint32_t categories = categories_of_line_.value(line, 0);
-        if (running_code < 0 || (categories & (1U << running_code)) == 0) {
+        if (running_code < 0 || !known_.shows_item_of(line, running_code)) {
             return where + std::to_string(row) + ": " + text(line) +
                    " is no item of the category it stands under";
         }
@@ -157,40 +120,21 @@ std::string WindowInvariants::check_counters(int item_lines) const {
                text(loaded_text_);
     }
     const QString found = QStringLiteral("Oggetti Trovati: %1").arg(item_lines);
-    if (found_label_->text() != found || item_lines > loaded_count_) {
+    if (found_label_->text() != found || item_lines > known_.item_count()) {
         return "the found counter reads " + text(found_label_->text()) + " while the lists show " +
-               std::to_string(item_lines) + " items of " + std::to_string(loaded_count_);
+               std::to_string(item_lines) + " items of " + std::to_string(known_.item_count());
     }
     return {};
 }
 
 std::string WindowInvariants::check_description() {
-    // A file read in place of the shown one keeps the selected items; the description shows
-    // the shown page's line again, as the new file has it, and drops the start-up hint.
-    if (replaced_) {
-        const Selection shown = selection_of(tabs_->currentIndex());
-        if (shown.row >= 0) {
-            expected_description_ = shown.text;
-        } else if (expected_description_.startsWith(QStringLiteral("Nessun catalogo letto"))) {
-            expected_description_.clear();
-        }
+    expected_->settle();
+    if (std::string broken = expected_->take_broken(); !broken.empty()) {
+        return broken;
     }
-    // Otherwise the description follows the user's selection only; a refill clears the
-    // selections and leaves it as it was.
-    for (int page = 0; !replaced_ && page < page_count; ++page) {
-        const Selection now = selection_of(page);
-        if (now == selections_[static_cast<std::size_t>(page)]) {
-            continue;
-        }
-        if (now.row >= 0) {
-            expected_description_ = now.text;
-        } else if (!refilled_) {
-            expected_description_.clear();
-        }
-    }
-    if (description_label_->text() != expected_description_) {
+    if (description_label_->text() != expected_->text()) {
         return "the description reads \"" + text(description_label_->text()) +
-               "\" instead of the selected line \"" + text(expected_description_) + "\"";
+               "\" instead of the line picked last \"" + text(expected_->text()) + "\"";
     }
     return {};
 }

@@ -7,8 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTest>
-#include <QTimer>
 
 #include "ui/database_app.h"
 
@@ -114,13 +114,36 @@ void click_button(DialogHarness& harness, const char* name) {
     QTest::mouseClick(harness.child<QAbstractButton>(name), Qt::LeftButton);
 }
 
+ModalWatcher::ModalWatcher(std::function<void(QWidget* window)> act) : act_(std::move(act)) {
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+ModalWatcher::~ModalWatcher() {
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
+bool ModalWatcher::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+        auto* window = static_cast<QWidget*>(watched);
+        if (window->isWindow() && window->isModal()) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, shown = QPointer<QWidget>(window)] {
+                    if (shown != nullptr && shown->isVisible()) {
+                        act_(shown);
+                    }
+                },
+                Qt::QueuedConnection);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 ModalRecord answer_modals(const std::function<void()>& action) {
     ModalRecord record;
-    QTimer timer;
-    timer.setInterval(10);
-    QObject::connect(&timer, &QTimer::timeout, [&record] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || !box->isVisible()) {
+    const ModalWatcher watcher([&record](QWidget* window) {
+        auto* box = qobject_cast<QMessageBox*>(window);
+        if (box == nullptr) {
             return;
         }
         ++record.count;
@@ -134,7 +157,6 @@ ModalRecord answer_modals(const std::function<void()>& action) {
             box->reject();
         }
     });
-    timer.start();
     action();
     return record;
 }

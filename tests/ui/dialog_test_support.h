@@ -78,5 +78,22 @@ struct ModalRecord {
     int buttons = 0;
 };
 
+// Acts on every modal window (a message box, a file dialog) as it shows, for as long as it
+// lives, through a call posted to the loop the window runs: a posted call runs however busy
+// that loop is, where a timer may wait for it to be idle.
+class ModalWatcher : public QObject {
+public:
+    explicit ModalWatcher(std::function<void(QWidget* window)> act);
+    ~ModalWatcher() override;
+    ModalWatcher(const ModalWatcher&) = delete;
+    ModalWatcher& operator=(const ModalWatcher&) = delete;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::function<void(QWidget* window)> act_;
+};
+
 // Runs the action, answering every modal message box it opens with OK.
 ModalRecord answer_modals(const std::function<void()>& action);

@@ -4,10 +4,12 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 
 #include "dialog_test_support.h"
 
@@ -19,6 +21,7 @@ private slots:
     void double_click_shows_the_line_or_no_selection();
     void item_text_shows_literally();
     void refill_clears_selections_but_keeps_the_description();
+    void refill_inside_a_double_click_keeps_the_line_picked();
     void selecting_writes_the_whole_form_back();
     void keyboard_moves_the_selection();
     void wait_cursor_shows_while_filling_only();
@@ -196,6 +199,41 @@ void ListsTest::refill_clears_selections_but_keeps_the_description() {
     QTest::mouseClick(harness.child<QPushButton>("search_button"), Qt::LeftButton);
     QCOMPARE(harness.list("armour_list")->selectionModel()->selectedRows().size(), 0);
     QCOMPARE(harness.label_text("description_label"), goccia);
+}
+
+void ListsTest::refill_inside_a_double_click_keeps_the_line_picked() {
+    // Alt+L presses Fi&ltra, which clicks a moment later, from a timer: a line double-clicked
+    // at once is picked, and the refill comes while its message box is open. The description
+    // stays on that line, picked last, though no line is selected any more.
+    const QByteArray archive = sample_archive();
+    DialogHarness harness(&archive);
+    QVERIFY(harness.ready());
+    harness.click_line("weapons_list", 2);
+    auto* filter = harness.child<QPushButton>("filter_button");
+    QTest::keyClick(&harness.dialog(), Qt::Key_L, Qt::AltModifier);
+    QVERIFY(filter->isDown());
+
+    // The box is answered only once the click has come, which makes the order certain.
+    bool refilled_while_open = false;
+    QTimer answer;
+    answer.setInterval(10);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || filter->isDown()) {
+            return;
+        }
+        refilled_while_open =
+            harness.list("weapons_list")->selectionModel()->selectedRows().isEmpty();
+        box->button(QMessageBox::Ok)->click();
+    });
+    answer.start();
+    const QString picked = harness.lines("weapons_list")[4];
+    harness.double_click_line("weapons_list", 4);
+    answer.stop();
+
+    QVERIFY(refilled_while_open);
+    QCOMPARE(harness.label_text("description_label"), picked);
+    QCOMPARE(harness.list("weapons_list")->selectionModel()->selectedRows().size(), 0);
 }
 
 void ListsTest::selecting_writes_the_whole_form_back() {

@@ -39,6 +39,7 @@ class ReloadTest : public QObject {
     Q_OBJECT
 private slots:
     void reload_keeps_page_order_boxes_and_selection();
+    void reload_describes_the_line_picked_last();
     void a_file_that_cannot_be_read_changes_nothing();
     void a_saved_file_is_read_again();
     void another_file_by_dialog_drop_or_folder();
@@ -74,6 +75,57 @@ void ReloadTest::reload_keeps_page_order_boxes_and_selection() {
     QCOMPARE(harness.edit_text("level_max_edit"), QStringLiteral("7"));
     QCOMPARE(harness.edit_text("strength_min_edit"), QStringLiteral("3"));
     QVERIFY(harness.child<QRadioButton>("sort_requirement_radio")->isChecked());
+}
+
+void ReloadTest::reload_describes_the_line_picked_last() {
+    // A bow picked first, a weapon last; the bows' page is on show when the file is read
+    // again. The description is the weapon's line as the new file has it, wherever it stands,
+    // or nothing once the lists no longer show it.
+    const QByteArray spada = "Spada Corta=\"+1 For\",10,0,2,\"Fabbro di Rocca\",3,7\r\n";
+    const QByteArray stronger = "Spada Corta=\"+1 For\",12,0,2,\"Fabbro di Rocca\",3,9\r\n";
+    const struct {
+        QByteArray replacement;
+        // A search between the pick and the reading, which empties the selections.
+        const char* search;
+        bool described;
+    } cases[] = {
+        {stronger, nullptr, true},                                         // new text
+        {"Accetta=\"\",1,0,0,\"Bottega\",1,2\r\n" + spada, nullptr, true}, // next row
+        {"", nullptr, false},                                              // gone
+        {stronger, "", true},                                              // unselected
+        {spada, "ascia", false},                                           // not shown
+    };
+    for (const auto& c : cases) {
+        const QByteArray archive = sample_archive();
+        DialogHarness harness(&archive);
+        QVERIFY(harness.ready());
+        auto* tabs = harness.child<QTabBar>("tab_control");
+        tabs->setCurrentIndex(3);
+        harness.click_line("bows_list", 1);
+        tabs->setCurrentIndex(0);
+        const QString old_line = harness.lines("weapons_list").filter("Spada Corta")[0];
+        const int old_row = harness.row_of("weapons_list", old_line);
+        harness.click_line("weapons_list", old_row);
+        if (c.search != nullptr) {
+            harness.set_edit_text("search_edit", QString::fromLatin1(c.search));
+            click_button(harness, "search_button");
+        }
+        tabs->setCurrentIndex(3);
+        QByteArray edited = archive;
+        edited.replace(spada, c.replacement);
+        QVERIFY(save_by_rename(QDir(harness.directory()).filePath("archive.dat"), edited));
+        QTest::keyClick(&harness.dialog(), Qt::Key_F5);
+
+        const QStringList found = harness.lines("weapons_list").filter("Spada Corta");
+        const QString line = c.described ? found.value(0) : QString();
+        const int row = harness.row_of("weapons_list", line);
+        // Each line still shown has moved or reads differently.
+        QVERIFY(!c.described || (!line.isEmpty() && (line != old_line || row != old_row)));
+        QCOMPARE(harness.label_text("description_label"), line);
+        const int selected = c.search == nullptr ? row : -1;
+        QCOMPARE(harness.list("weapons_list")->selectionModel()->selectedRows().value(0).row(),
+                 selected);
+    }
 }
 
 void ReloadTest::a_file_that_cannot_be_read_changes_nothing() {
@@ -122,16 +174,15 @@ void ReloadTest::another_file_by_dialog_drop_or_folder() {
     QVERIFY(save_by_rename(directory.filePath("altri/archive.dat"), edited_sample()));
 
     // Ctrl+O asks for the file.
-    QTimer chooser;
-    QObject::connect(&chooser, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            dialog->selectFile(directory.filePath("altri/armi.dat"));
-            static_cast<QDialog*>(dialog)->accept();
-        }
-    });
-    chooser.start(10);
-    QTest::keyClick(harness.child<QWidget>("level_min_edit"), Qt::Key_O, Qt::ControlModifier);
-    chooser.stop();
+    {
+        const ModalWatcher chooser([&directory](QWidget* window) {
+            if (auto* dialog = qobject_cast<QFileDialog*>(window)) {
+                dialog->selectFile(directory.filePath("altri/armi.dat"));
+                static_cast<QDialog*>(dialog)->accept();
+            }
+        });
+        QTest::keyClick(harness.child<QWidget>("level_min_edit"), Qt::Key_O, Qt::ControlModifier);
+    }
     QCOMPARE(harness.label_text("loaded_label"), QStringLiteral("Oggetti Caricati: 1"));
     QCOMPARE(harness.dialog().windowTitle(),
              QStringLiteral("Torvane Database 1.1.1.0ß — armi.dat"));
