@@ -2,10 +2,10 @@
 
 #include <limits>
 
-#include <QLabel>
 #include <QLineEdit>
 
 #include "message_box.h"
+#include "readable_label.h"
 #include "text_1252_codec.h"
 
 namespace {
@@ -66,7 +66,7 @@ void FormExchange::bind_text(QLineEdit* edit, std::string* member, int max_chars
     bindings_.emplace_back(TextBinding{edit, member, max_chars});
 }
 
-void FormExchange::bind_static(QLabel* label, std::string* member) {
+void FormExchange::bind_static(ReadableLabel* label, std::string* member) {
     bindings_.emplace_back(StaticBinding{label, member});
 }
 
@@ -119,5 +119,5 @@ void FormExchange::write(const TextBinding& binding) {
 }
 
 void FormExchange::write(const StaticBinding& binding) {
-    binding.label->setText(decode_1252(*binding.member));
+    binding.label->show_text(decode_1252(*binding.member));
 }

@@ -8,9 +8,9 @@
 
 #include <QString>
 
-class QLabel;
 class QLineEdit;
 class QWidget;
+class ReadableLabel;
 
 // The integer in a number box: blanks around it allowed, an optional sign, digits and
 // nothing else. Values beyond the 32-bit range saturate to its ends.
@@ -29,7 +29,7 @@ public:
     // code page cannot hold reads as a line feed, which no catalogue name contains, so a
     // search for it finds nothing; the line feed shows as a replacement character.
     void bind_text(QLineEdit* edit, std::string* member, int max_chars);
-    void bind_static(QLabel* label, std::string* member);
+    void bind_static(ReadableLabel* label, std::string* member);
 
     // true: copy every control into its member; false: every member into its control.
     // Returns false when reading stopped at a box.
@@ -46,7 +46,7 @@ private:
         int max_chars;
     };
     struct StaticBinding {
-        QLabel* label;
+        ReadableLabel* label;
         std::string* member;
     };
     using Binding = std::variant<IntBinding, TextBinding, StaticBinding>;

@@ -26,6 +26,7 @@ class QPushButton;
 class QRadioButton;
 class QScrollArea;
 class QTabBar;
+class ReadableLabel;
 class SpinButton;
 class TabFrame;
 
@@ -175,14 +176,14 @@ private:
     QGroupBox* sort_group_ = nullptr;
     std::array<QRadioButton*, 3> sort_radios_{};
     QGroupBox* description_group_ = nullptr;
-    QLabel* description_label_ = nullptr;
+    ReadableLabel* description_label_ = nullptr;
     QScrollArea* description_scroll_ = nullptr;
     TabFrame* tab_frame_ = nullptr;
     QTabBar* tab_bar_ = nullptr;
     std::array<LineListView*, page_count> lists_{};
     QLabel* caption_label_ = nullptr;
     QLabel* banner_ = nullptr;
-    QLabel* loaded_label_ = nullptr;
-    QLabel* found_label_ = nullptr;
+    ReadableLabel* loaded_label_ = nullptr;
+    ReadableLabel* found_label_ = nullptr;
     QPushButton* exit_button_ = nullptr;
 };

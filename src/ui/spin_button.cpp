@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 
+#include <QAccessible>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QWheelEvent>
+
+#include "spin_button_accessible.h"
 
 namespace {
 
@@ -41,8 +45,14 @@ SpinButton::SpinButton(QLineEdit* buddy, QWidget* parent)
     : QWidget(parent), buddy_(buddy), up_(make_arrow(Qt::UpArrow, this)),
       down_(make_arrow(Qt::DownArrow, this)) {
     setFocusPolicy(Qt::NoFocus);
+    QAccessible::installFactory(&spin_button_accessible);
     connect(up_, &QToolButton::clicked, this, [this] { arrow_clicked(up_, 1); });
     connect(down_, &QToolButton::clicked, this, [this] { arrow_clicked(down_, -1); });
+    // Whether typed, stepped or written by the form, the box's number is this control's value.
+    connect(buddy_, &QLineEdit::textChanged, this, [this] {
+        QAccessibleValueChangeEvent event(this, value());
+        QAccessible::updateAccessibility(&event);
+    });
     buddy_->installEventFilter(this);
 }
 
@@ -52,23 +62,38 @@ void SpinButton::set_range(int lower, int upper) {
     position_ = std::clamp(position_, lower_, upper_);
 }
 
-void SpinButton::step(int delta) {
+long long SpinButton::typed_value() const {
     const QByteArray digits = buddy_->text().trimmed().toLatin1();
-    long long value = position_;
     long long parsed = 0;
     const auto [end, error] =
         std::from_chars(digits.constData(), digits.constData() + digits.size(), parsed);
     if (error == std::errc() && end == digits.constData() + digits.size() && !digits.isEmpty()) {
-        value = parsed;
-    } else if (error == std::errc::result_out_of_range) {
-        value = digits.startsWith('-') ? lower_ : upper_;
+        return parsed;
     }
-    value = std::clamp<long long>(value + delta, lower_, upper_);
-    position_ = static_cast<int>(value);
+    if (error == std::errc::result_out_of_range) {
+        return digits.startsWith('-') ? lower_ : upper_;
+    }
+    return position_;
+}
+
+int SpinButton::value() const {
+    return static_cast<int>(std::clamp<long long>(typed_value(), std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
+}
+
+void SpinButton::set_value(int value) {
+    position_ = std::clamp(value, lower_, upper_);
     buddy_->setText(QString::number(position_));
 }
 
+void SpinButton::step(int delta) {
+    set_value(static_cast<int>(std::clamp<long long>(typed_value() + delta, lower_, upper_)));
+}
+
 void SpinButton::describe(const QString& box_name) {
+    setAccessibleName(box_name);
+    setAccessibleDescription(QStringLiteral("Le frecce e i tasti Su, Giù, Pagina su e Pagina giù "
+                                            "cambiano il valore della casella"));
     up_->setAccessibleName(QStringLiteral("Aumenta ") + box_name);
     down_->setAccessibleName(QStringLiteral("Diminuisci ") + box_name);
     for (QToolButton* arrow : {up_, down_}) {
