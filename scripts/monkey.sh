@@ -35,6 +35,11 @@ fi
 cmake --build "$build" -j "$(nproc)" --target window_monkey
 
 echo "== monkey test of the window: $what"
+# The window remembers itself between runs: each run starts from empty settings of its own,
+# so that a replay plays what the run played.
+config=$(mktemp -d)
+trap 'rm -rf "$config"' EXIT
+export XDG_CONFIG_HOME=$config
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/scripts/sanitizers/lsan.supp:print_suppressions=0

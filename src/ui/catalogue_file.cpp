@@ -49,12 +49,21 @@ QString read_failure_reason(const QString& file_path) {
     return why.isEmpty() ? QStringLiteral("non si riesce a leggerlo") : why;
 }
 
-CatalogueFile::CatalogueFile()
-    : items_(std::make_unique<ItemList>()), path_(default_path()), named_(false) {
+CatalogueFile::CatalogueFile() : items_(std::make_unique<ItemList>()), path_(default_path()) {
 }
 
 CatalogueFile::CatalogueFile(const QString& path)
-    : items_(std::make_unique<ItemList>()), path_(catalogue_file_path(path)), named_(true) {
+    : items_(std::make_unique<ItemList>()), path_(catalogue_file_path(path)) {
+}
+
+CatalogueFile startup_catalogue(const QString& named, const QString& remembered) {
+    if (!named.isEmpty()) {
+        return CatalogueFile(named);
+    }
+    if (remembered.isEmpty() || QFileInfo::exists(default_path())) {
+        return {};
+    }
+    return CatalogueFile(remembered);
 }
 
 bool CatalogueFile::is_default() const {

@@ -1,5 +1,7 @@
 #include "database_app.h"
 
+#include <optional>
+
 #include <QTimer>
 
 #include "app_identity.h"
@@ -7,6 +9,7 @@
 #include "catalogue_file.h"
 #include "main_dialog.h"
 #include "message_box.h"
+#include "window_settings.h"
 
 namespace {
 
@@ -30,9 +33,15 @@ DatabaseApp::DatabaseApp(int& argc, char** argv)
 }
 
 int DatabaseApp::run(const QString& file) {
+    // A run for a screenshot shows the designed window and remembers nothing.
+    std::optional<WindowSettings> settings;
+    if (screenshot_path_.isEmpty()) {
+        settings.emplace();
+    }
     // Owned here, and released only after the window that shows its records.
-    CatalogueFile catalogue = file.isEmpty() ? CatalogueFile() : CatalogueFile(file);
-    if (catalogue.named()) {
+    CatalogueFile catalogue =
+        startup_catalogue(file, settings ? settings->memory().last_catalogue : QString());
+    if (!file.isEmpty()) {
         const QString why = unreadable_reason(catalogue.path());
         if (!why.isEmpty()) {
             show_message(nullptr, read_failure_message(catalogue.path(), why), program_title(),
@@ -40,6 +49,9 @@ int DatabaseApp::run(const QString& file) {
         }
     }
     MainDialog dialog(catalogue);
+    if (settings) {
+        dialog.remember_in(*settings);
+    }
     QTimer screenshot_timer;
     if (!screenshot_path_.isEmpty()) {
         screenshot_timer.setSingleShot(true);

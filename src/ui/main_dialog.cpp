@@ -154,8 +154,12 @@ void MainDialog::on_init_dialog() {
     set_spin_ranges();
     sort_mode_ = sort_by_name;
     sort_radios_[0]->setChecked(true);
+    recall_page_and_order();
     QString why;
     const bool read = catalogue_.reread(why) != nullptr;
+    if (read) {
+        last_catalogue_ = catalogue_.path();
+    }
     form_.loaded_text = "Oggetti Caricati: " + std::to_string(catalogue_.items().count());
     form_.found_text = "Oggetti Trovati: 0";
     form_.description_text.clear();
@@ -169,7 +173,9 @@ void MainDialog::on_init_dialog() {
                         '?');
     }
     update_data(false);
-    show_query(ViewQuery{});
+    ViewQuery first;
+    first.sort_mode = sort_mode_;
+    show_query(first);
     update_title();
     watcher_->watch(catalogue_.path());
     if (read) {

@@ -29,6 +29,7 @@ class QTabBar;
 class ReadableLabel;
 class SpinButton;
 class TabFrame;
+class WindowSettings;
 
 // The members the form exchange fills: every bound of the filter panel, the search text and
 // the three texts the window shows. Texts are Windows-1252.
@@ -102,6 +103,12 @@ public:
     // The catalogue file shown, or looked for.
     const QString& catalogue_path() const;
 
+    // Opens as the settings remember the last run (size and place, page, sort order; the
+    // file dialog in the last catalogue's folder), and remembers the window there when it is
+    // closed, with the last catalogue read. Called before the window is shown; without it
+    // the window opens as designed and keeps nothing.
+    void remember_in(WindowSettings& settings);
+
 signals:
     // A catalogue file was read and its items are shown: at start-up, or in place of others.
     void catalogue_read();
@@ -149,6 +156,9 @@ private:
     void reload_when_free();
     // Shows the page step places on, round the six.
     void switch_page(int step);
+    // The page and the sort order the settings remember, in place of the designed ones.
+    void recall_page_and_order();
+    void save_memory();
 
     template <typename Widget>
     Widget* place(Widget* widget, int x, int y, int width, int height, const char* name,
@@ -165,6 +175,9 @@ private:
     bool showing_hint_ = false;
     bool reload_pending_ = false;
     StretchLayout layout_;
+    WindowSettings* settings_ = nullptr;
+    // The catalogue read last, in this run or, until one is, in the one remembered.
+    QString last_catalogue_;
 
     std::array<StatRow, stat_row_count> rows_{};
     QCheckBox* min_check_ = nullptr;

@@ -32,6 +32,9 @@ Run run_program(const QStringList& arguments, const QString& directory) {
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    // The checker keeps no settings; were it to look, it would find none of the user's.
+    const QTemporaryDir config;
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(directory);
     process.start(QStringLiteral(TORVANE_PROGRAM), arguments);
