@@ -70,6 +70,10 @@ void FormExchange::bind_static(ReadableLabel* label, std::string* member) {
     bindings_.emplace_back(StaticBinding{label, member});
 }
 
+void FormExchange::bind_static(ReadableLabel* label, QString* member) {
+    bindings_.emplace_back(UnicodeStaticBinding{label, member});
+}
+
 bool FormExchange::update_data(bool save_and_validate) {
     for (const Binding& binding : bindings_) {
         if (save_and_validate) {
@@ -107,6 +111,11 @@ bool FormExchange::read(const StaticBinding& binding) {
     return true;
 }
 
+bool FormExchange::read(const UnicodeStaticBinding& binding) {
+    *binding.member = binding.label->text();
+    return true;
+}
+
 void FormExchange::write(const IntBinding& binding) {
     binding.edit->setText(QString::number(*binding.member));
 }
@@ -120,4 +129,8 @@ void FormExchange::write(const TextBinding& binding) {
 
 void FormExchange::write(const StaticBinding& binding) {
     binding.label->show_text(decode_1252(*binding.member));
+}
+
+void FormExchange::write(const UnicodeStaticBinding& binding) {
+    binding.label->show_text(*binding.member);
 }

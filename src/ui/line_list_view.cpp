@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+#include "text_1252_codec.h"
+
 LineListView::LineListView(QWidget* parent) : QListView(parent), model_(new LineListModel(this)) {
     setModel(model_);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -45,6 +47,15 @@ int LineListView::current_selection() const {
 
 bool LineListView::line_text(int row, std::string& text) const {
     return model_->line(row, text);
+}
+
+bool LineListView::line_text(int row, QString& text) const {
+    std::string bytes;
+    if (!model_->line(row, bytes)) {
+        return false;
+    }
+    text = decode_1252(bytes);
+    return true;
 }
 
 QItemSelectionModel::SelectionFlags LineListView::selectionCommand(const QModelIndex& index,

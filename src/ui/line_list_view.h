@@ -20,6 +20,8 @@ public:
     // Row of the selected line, or -1 when none is selected.
     int current_selection() const;
     bool line_text(int row, std::string& text) const;
+    // The line as shown; false when the row does not exist.
+    bool line_text(int row, QString& text) const;
     const PageLines& lines() const { return model_->lines(); }
     // Selects the row as the user would, but without telling anyone; -1 selects nothing.
     void select_quietly(int row);

@@ -19,7 +19,6 @@
 #include "items/text_1252.h"
 #include "line_list_view.h"
 #include "spin_button.h"
-#include "text_1252_codec.h"
 
 namespace {
 
@@ -166,11 +165,9 @@ void MainDialog::on_init_dialog() {
     // With nothing read, the empty window says where it looked and how to open a catalogue.
     showing_hint_ = !read;
     if (showing_hint_) {
-        form_.description_text =
-            encode_1252(QStringLiteral("Nessun catalogo letto da %1 (%2): aprine uno con Ctrl+O o "
-                                       "trascinane uno nella finestra.")
-                            .arg(QDir::toNativeSeparators(catalogue_.path()), why),
-                        '?');
+        form_.description_text = QStringLiteral("Nessun catalogo letto da %1 (%2): aprine uno con "
+                                                "Ctrl+O o trascinane uno nella finestra.")
+                                     .arg(QDir::toNativeSeparators(catalogue_.path()), why);
     }
     update_data(false);
     ViewQuery first;

@@ -32,7 +32,8 @@ class TabFrame;
 class WindowSettings;
 
 // The members the form exchange fills: every bound of the filter panel, the search text and
-// the three texts the window shows. Texts are Windows-1252.
+// the three texts the window shows. Texts are Windows-1252, but for the description, which
+// may hold the program's own message naming a file, and so is Unicode.
 struct DialogForm {
     std::int32_t strength_max = 0;
     std::int32_t intelligence_max = 0;
@@ -51,7 +52,7 @@ struct DialogForm {
     std::string search_text;
     std::string loaded_text;
     std::string found_text;
-    std::string description_text;
+    QString description_text;
 };
 
 // The one window: six tabbed lists of the catalogue by category, the description of the

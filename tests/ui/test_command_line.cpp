@@ -89,6 +89,13 @@ void CommandLineTest::statuses_without_a_display_data() {
                             << "";
     QTest::newRow("missing file") << QStringList{"--check", "manca.dat"} << 2 << ""
                                   << "torvane-database: manca.dat: il file non esiste\n";
+    // Names outside Windows-1252 come out as they were given.
+    QTest::newRow("Japanese name") << QStringList{"--check", "ゲーム.dat"} << 0
+                                   << "ゲーム.dat: 1 oggetto (Arma 1), 0 righe scartate\n"
+                                   << "";
+    QTest::newRow("Cyrillic name missing")
+        << QStringList{"--check", "Документы/armi.dat"} << 2 << ""
+        << "torvane-database: Документы/armi.dat: il file non esiste\n";
     QTest::newRow("check without file") << QStringList{"--check"} << 2 << ""
                                         << "--check vuole";
     QTest::newRow("unknown option") << QStringList{"--colore"} << 2 << ""
@@ -107,8 +114,8 @@ void CommandLineTest::statuses_without_a_display() {
     QFETCH(QString, out);
     QFETCH(QString, err);
     QTemporaryDir directory;
-    for (const char* name : {"buono.dat", "archive.dat"}) {
-        QFile file(directory.filePath(QString::fromLatin1(name)));
+    for (const char* name : {"buono.dat", "archive.dat", "ゲーム.dat"}) {
+        QFile file(directory.filePath(QString::fromUtf8(name)));
         QVERIFY(file.open(QIODevice::WriteOnly) &&
                 file.write("[armi]\nArco=\"\",1,1,1,\"\",1,2\n"));
     }

@@ -69,7 +69,8 @@ void ListsTest::selecting_a_header_shows_its_text() {
     QVERIFY(header > 0);
     harness.click_line("armour_list", header);
     QCOMPARE(harness.label_text("description_label"), QStringLiteral("[Oggetti di tipo Armatura]"));
-    QCOMPARE(harness.dialog().form().description_text, std::string("[Oggetti di tipo Armatura]"));
+    QCOMPARE(harness.dialog().form().description_text,
+             QStringLiteral("[Oggetti di tipo Armatura]"));
 
     const ModalRecord shown =
         answer_modals([&] { harness.double_click_line("armour_list", header); });
@@ -171,7 +172,7 @@ void ListsTest::item_text_shows_literally() {
     // Bytes 0x80-0x9F are characters too: the euro sign of the undefined record.
     harness.click_line("weapons_list", 0);
     QCOMPARE(description->text(), QStringLiteral("Reliquia €? (Indefinito)"));
-    QCOMPARE(harness.dialog().form().description_text, std::string("Reliquia \x80? (Indefinito)"));
+    QCOMPARE(harness.dialog().form().description_text, QStringLiteral("Reliquia €? (Indefinito)"));
 }
 
 void ListsTest::refill_clears_selections_but_keeps_the_description() {
