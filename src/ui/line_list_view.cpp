@@ -1,5 +1,8 @@
 #include "line_list_view.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "text_1252_codec.h"
@@ -56,6 +59,25 @@ bool LineListView::line_text(int row, QString& text) const {
     }
     text = decode_1252(bytes);
     return true;
+}
+
+bool LineListView::copy_selected_line() const {
+    QString text;
+    if (!line_text(current_selection(), text)) {
+        return false;
+    }
+    QGuiApplication::clipboard()->setText(text);
+    return true;
+}
+
+void LineListView::keyPressEvent(QKeyEvent* event) {
+    // The selected line, not the line with the focus frame, which the view would copy.
+    if (event->matches(QKeySequence::Copy)) {
+        copy_selected_line();
+        event->accept();
+        return;
+    }
+    QListView::keyPressEvent(event);
 }
 
 QItemSelectionModel::SelectionFlags LineListView::selectionCommand(const QModelIndex& index,

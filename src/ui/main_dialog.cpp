@@ -41,6 +41,7 @@ MainDialog::MainDialog(CatalogueFile& catalogue, QWidget* parent)
     bind_form();
     connect_events();
     create_shortcuts();
+    create_list_menu();
     describe_controls();
     set_busy_callback(show_wait_cursor);
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <QDialog>
 
@@ -16,6 +17,7 @@ class CatalogueFile;
 class CatalogueWatcher;
 class FocusEdit;
 class LineListView;
+class QAction;
 class QCheckBox;
 class QDragEnterEvent;
 class QDropEvent;
@@ -141,6 +143,8 @@ private:
     void bind_form();
     void connect_events();
     void create_shortcuts();
+    void create_list_menu();
+    void show_list_menu(LineListView* list, const QPoint& at);
     void describe_controls();
     void set_spin_ranges();
     // Places every control for the window's size: the designed places at the designed size,
@@ -195,6 +199,8 @@ private:
     TabFrame* tab_frame_ = nullptr;
     QTabBar* tab_bar_ = nullptr;
     std::array<LineListView*, page_count> lists_{};
+    // The lists' context menu, in its order.
+    std::vector<QAction*> list_menu_actions_;
     QLabel* caption_label_ = nullptr;
     QLabel* banner_ = nullptr;
     ReadableLabel* loaded_label_ = nullptr;
