@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev
   xvfb xauth fonts-dejavu-core
+  at-spi2-core dbus-daemon dbus-session-bus-common python3-dbus
   locales-all
   clang-tidy clang-format python3
   dpkg-dev file appstream desktop-file-utils

@@ -24,7 +24,8 @@ suppressions=$(realpath scripts/sanitizers/memcheck.supp)
 
 echo "== memory check of the window session (valgrind memcheck)"
 status=0
-(cd "$work" && QT_QPA_PLATFORM=offscreen valgrind --tool=memcheck --leak-check=full \
+# Empty settings of its own, so the session starts as designed.
+(cd "$work" && XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen valgrind --tool=memcheck --leak-check=full \
   --show-leak-kinds=definite --errors-for-leak-kinds=definite --error-exitcode=3 \
   --num-callers=40 --suppressions="$suppressions" --log-file="$log" "$session") || status=$?
 

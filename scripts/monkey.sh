@@ -48,7 +48,13 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/scripts/sanitizers/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# The window remembers itself between runs: each run starts from empty settings of its own,
+# so that a replay plays what the run played.
+config=$(mktemp -d)
+trap 'rm -rf "$config"' EXIT
 for seed in "${seeds[@]}"; do
   echo "== monkey test of the window: ${what/SEED/$seed}"
-  "$build/tests/monkey/window_monkey" --seed "$seed" "${limit[@]}" --data "$PWD"
+  rm -rf "${config:?}"/*
+  XDG_CONFIG_HOME=$config "$build/tests/monkey/window_monkey" --seed "$seed" "${limit[@]}" \
+    --data "$PWD"
 done

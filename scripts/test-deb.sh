@@ -189,6 +189,8 @@ run=$work/run
 mkdir -p "$run"
 cp "$source_dir/examples/archive.dat" "$run/archive.dat"
 export QT_QPA_PLATFORM=offscreen
+# The window remembers itself in the user's settings; here in empty ones of its own.
+export XDG_CONFIG_HOME=$work/config
 # The window's screenshot hook saves a picture once the window is up, then closes it.
 if (cd "$run" && TORVANE_SCREENSHOT="$run/window.png" timeout 300 "$binary") &&
     file "$run/window.png" | grep -q 'PNG image data'; then

@@ -32,10 +32,20 @@ QString read_failure_message(const QString& file_path, torvane::ReadStatus statu
         .arg(QDir::toNativeSeparators(file_path), read_failure_reason(status));
 }
 
-CatalogueFile::CatalogueFile() : path_(default_path()), named_(false) {
+CatalogueFile::CatalogueFile() : path_(default_path()) {
 }
 
-CatalogueFile::CatalogueFile(const QString& path) : path_(catalogue_file_path(path)), named_(true) {
+CatalogueFile::CatalogueFile(const QString& path) : path_(catalogue_file_path(path)) {
+}
+
+CatalogueFile startup_catalogue(const QString& named, const QString& remembered) {
+    if (!named.isEmpty()) {
+        return CatalogueFile(named);
+    }
+    if (remembered.isEmpty() || QFileInfo::exists(default_path())) {
+        return {};
+    }
+    return CatalogueFile(remembered);
 }
 
 bool CatalogueFile::is_default() const {

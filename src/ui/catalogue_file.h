@@ -22,8 +22,6 @@ public:
     const QString& path() const { return path_; }
     // Whether that is archive.dat in the current folder.
     bool is_default() const;
-    // Whether a file was named (on the command line or later) rather than the default taken.
-    bool named() const { return named_; }
 
     // Reads path() the first time it is called; later calls tell how that reading went.
     torvane::ReadStatus read_once();
@@ -40,9 +38,14 @@ public:
 private:
     torvane::Catalogue catalogue_;
     QString path_;
-    bool named_;
     std::optional<torvane::ReadStatus> first_status_;
 };
+
+// The catalogue the program opens at start-up: the file (or folder) named on the command line;
+// else archive.dat in the current folder, when there is one; else the catalogue read last
+// time, when there was one, even if it is gone, so that the empty window names it; else
+// archive.dat in the current folder.
+CatalogueFile startup_catalogue(const QString& named, const QString& remembered);
 
 // The file a path names: the path itself, or archive.dat inside it when it is a folder.
 QString catalogue_file_path(const QString& path);

@@ -1,5 +1,7 @@
 #include "database_app.h"
 
+#include <optional>
+
 #include <QTimer>
 
 #include "app_identity.h"
@@ -7,6 +9,7 @@
 #include "catalogue_file.h"
 #include "main_dialog.h"
 #include "message_box.h"
+#include "window_settings.h"
 
 namespace {
 
@@ -30,9 +33,15 @@ DatabaseApp::DatabaseApp(int& argc, char** argv)
 }
 
 int DatabaseApp::run(const QString& file) {
+    // A run for a screenshot shows the designed window and remembers nothing.
+    std::optional<WindowSettings> settings;
+    if (screenshot_path_.isEmpty()) {
+        settings.emplace();
+    }
     // Owned here, and released only after the window that shows its records.
-    CatalogueFile catalogue = file.isEmpty() ? CatalogueFile() : CatalogueFile(file);
-    if (catalogue.named()) {
+    CatalogueFile catalogue =
+        startup_catalogue(file, settings ? settings->memory().last_catalogue : QString());
+    if (!file.isEmpty()) {
         // Read before the window opens, so that a file that cannot be read is told first.
         if (const torvane::ReadStatus status = catalogue.read_once();
             status != torvane::ReadStatus::read) {
@@ -41,6 +50,9 @@ int DatabaseApp::run(const QString& file) {
         }
     }
     MainDialog dialog(catalogue);
+    if (settings) {
+        dialog.remember_in(*settings);
+    }
     QTimer screenshot_timer;
     if (!screenshot_path_.isEmpty()) {
         screenshot_timer.setSingleShot(true);

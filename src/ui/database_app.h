@@ -9,8 +9,9 @@ public:
     DatabaseApp(int& argc, char** argv);
 
     // Shows the main window on the catalogue file (or a folder's archive.dat) named on the
-    // command line, or on archive.dat in the current folder when none is, until the window
-    // is closed; the exit status.
+    // command line, else on archive.dat in the current folder, else on the catalogue read
+    // last time, until the window is closed; the exit status. The window returns as the
+    // user's settings remember it, and remembers itself there when closed.
     int run(const QString& file = QString());
 
 private:

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include <QLabel>
 #include <QLineEdit>
 
 #include "items/integer_text.h"
 #include "message_box.h"
+#include "readable_label.h"
 #include "text_1252_codec.h"
 
 namespace {
@@ -42,8 +42,12 @@ void FormExchange::bind_text(QLineEdit* edit, std::string* member, int max_chars
     bindings_.emplace_back(TextBinding{edit, member, max_chars});
 }
 
-void FormExchange::bind_static(QLabel* label, std::string* member) {
+void FormExchange::bind_static(ReadableLabel* label, std::string* member) {
     bindings_.emplace_back(StaticBinding{label, member});
+}
+
+void FormExchange::bind_static(ReadableLabel* label, QString* member) {
+    bindings_.emplace_back(UnicodeStaticBinding{label, member});
 }
 
 bool FormExchange::update_data(bool save_and_validate) {
@@ -83,6 +87,11 @@ bool FormExchange::read(const StaticBinding& binding) {
     return true;
 }
 
+bool FormExchange::read(const UnicodeStaticBinding& binding) {
+    *binding.member = binding.label->text();
+    return true;
+}
+
 void FormExchange::write(const IntBinding& binding) {
     binding.edit->setText(QString::number(*binding.member));
 }
@@ -95,5 +104,9 @@ void FormExchange::write(const TextBinding& binding) {
 }
 
 void FormExchange::write(const StaticBinding& binding) {
-    binding.label->setText(decode_1252(*binding.member));
+    binding.label->show_text(decode_1252(*binding.member));
+}
+
+void FormExchange::write(const UnicodeStaticBinding& binding) {
+    binding.label->show_text(*binding.member);
 }

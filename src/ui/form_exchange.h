@@ -8,9 +8,9 @@
 
 #include <QString>
 
-class QLabel;
 class QLineEdit;
 class QWidget;
+class ReadableLabel;
 
 // The integer in a number box, read as the archive's number fields are (read_leading_integer),
 // but only when the box holds that integer and nothing else: where a field reads what it can,
@@ -31,7 +31,9 @@ public:
     // code page cannot hold reads as a line feed, which no catalogue name contains, so a
     // search for it finds nothing; the line feed shows as a replacement character.
     void bind_text(QLineEdit* edit, std::string* member, int max_chars);
-    void bind_static(QLabel* label, std::string* member);
+    // A text shown: Windows-1252, or, for a text that may name a path, Unicode.
+    void bind_static(ReadableLabel* label, std::string* member);
+    void bind_static(ReadableLabel* label, QString* member);
 
     // true: copy every control into its member; false: every member into its control.
     // Returns false when reading stopped at a box.
@@ -48,17 +50,23 @@ private:
         int max_chars;
     };
     struct StaticBinding {
-        QLabel* label;
+        ReadableLabel* label;
         std::string* member;
     };
-    using Binding = std::variant<IntBinding, TextBinding, StaticBinding>;
+    struct UnicodeStaticBinding {
+        ReadableLabel* label;
+        QString* member;
+    };
+    using Binding = std::variant<IntBinding, TextBinding, StaticBinding, UnicodeStaticBinding>;
 
     bool read(const IntBinding& binding);
     static bool read(const TextBinding& binding);
     static bool read(const StaticBinding& binding);
+    static bool read(const UnicodeStaticBinding& binding);
     static void write(const IntBinding& binding);
     static void write(const TextBinding& binding);
     static void write(const StaticBinding& binding);
+    static void write(const UnicodeStaticBinding& binding);
 
     QWidget* window_;
     QString caption_;

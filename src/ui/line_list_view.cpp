@@ -1,6 +1,11 @@
 #include "line_list_view.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
+
+#include "text_1252_codec.h"
 
 LineListView::LineListView(QWidget* parent) : QListView(parent), model_(new LineListModel(this)) {
     setModel(model_);
@@ -45,6 +50,34 @@ int LineListView::current_selection() const {
 
 bool LineListView::line_text(int row, std::string& text) const {
     return model_->line(row, text);
+}
+
+bool LineListView::line_text(int row, QString& text) const {
+    std::string bytes;
+    if (!model_->line(row, bytes)) {
+        return false;
+    }
+    text = decode_1252(bytes);
+    return true;
+}
+
+bool LineListView::copy_selected_line() const {
+    QString text;
+    if (!line_text(current_selection(), text)) {
+        return false;
+    }
+    QGuiApplication::clipboard()->setText(text);
+    return true;
+}
+
+void LineListView::keyPressEvent(QKeyEvent* event) {
+    // The selected line, not the line with the focus frame, which the view would copy.
+    if (event->matches(QKeySequence::Copy)) {
+        copy_selected_line();
+        event->accept();
+        return;
+    }
+    QListView::keyPressEvent(event);
 }
 
 QItemSelectionModel::SelectionFlags LineListView::selectionCommand(const QModelIndex& index,

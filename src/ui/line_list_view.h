@@ -8,6 +8,7 @@
 
 // A single-selection list box of text lines. It reports selection changes made by the user
 // (never those of a refill) and every left double click, on a line or on the empty area.
+// Ctrl+C copies the selected line.
 class LineListView : public QListView {
     Q_OBJECT
 public:
@@ -20,9 +21,14 @@ public:
     // Row of the selected line, or -1 when none is selected.
     int current_selection() const;
     bool line_text(int row, std::string& text) const;
+    // The line as shown; false when the row does not exist.
+    bool line_text(int row, QString& text) const;
     const torvane::PageLines& lines() const { return model_->lines(); }
     // Selects the row as the user would, but without telling anyone; -1 selects nothing.
     void select_quietly(int row);
+    // Puts the selected line on the clipboard; false, leaving the clipboard alone, when no
+    // line is selected.
+    bool copy_selected_line() const;
 
 signals:
     void selection_changed_by_user();
@@ -31,6 +37,7 @@ signals:
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 

@@ -18,7 +18,6 @@
 #include "items/text_1252.h"
 #include "line_list_view.h"
 #include "spin_button.h"
-#include "text_1252_codec.h"
 #include "wait_cursor.h"
 
 namespace {
@@ -34,6 +33,7 @@ MainDialog::MainDialog(CatalogueFile& catalogue, QWidget* parent)
     bind_form();
     connect_events();
     create_shortcuts();
+    create_list_menu();
     describe_controls();
 }
 
@@ -144,11 +144,15 @@ void MainDialog::on_init_dialog() {
     set_spin_ranges();
     sort_mode_ = torvane::sort_by_name;
     sort_radios_[0]->setChecked(true);
+    recall_page_and_order();
     const torvane::ReadStatus status = [this] {
         const WaitCursor busy;
         return catalogue_.read_once();
     }();
     const bool read = status == torvane::ReadStatus::read;
+    if (read) {
+        last_catalogue_ = catalogue_.path();
+    }
     whole_catalogue_ = torvane::listing_order(catalogue_.catalogue());
     form_.loaded_text = "Oggetti Caricati: " + std::to_string(catalogue_.catalogue().size());
     form_.found_text = "Oggetti Trovati: 0";
@@ -156,14 +160,15 @@ void MainDialog::on_init_dialog() {
     // With nothing read, the empty window says where it looked and how to open a catalogue.
     showing_hint_ = !read;
     if (showing_hint_) {
-        form_.description_text = encode_1252(
+        form_.description_text =
             QStringLiteral("Nessun catalogo letto da %1 (%2): aprine uno con Ctrl+O o "
                            "trascinane uno nella finestra.")
-                .arg(QDir::toNativeSeparators(catalogue_.path()), read_failure_reason(status)),
-            '?');
+                .arg(QDir::toNativeSeparators(catalogue_.path()), read_failure_reason(status));
     }
     update_data(false);
-    show_query(torvane::ViewQuery{});
+    torvane::ViewQuery first;
+    first.sort_mode = sort_mode_;
+    show_query(first);
     update_title();
     watcher_->watch(catalogue_.path());
     if (read) {

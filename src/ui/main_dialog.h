@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include <QDialog>
 
@@ -19,6 +20,7 @@ class CatalogueFile;
 class CatalogueWatcher;
 class FocusEdit;
 class LineListView;
+class QAction;
 class QCheckBox;
 class QDragEnterEvent;
 class QDropEvent;
@@ -29,11 +31,14 @@ class QPushButton;
 class QRadioButton;
 class QScrollArea;
 class QTabBar;
+class ReadableLabel;
 class SpinButton;
 class TabFrame;
+class WindowSettings;
 
 // The members the form exchange fills: every bound of the filter panel, the search text and
-// the three texts the window shows. Texts are Windows-1252.
+// the three texts the window shows. Texts are Windows-1252, but for the description, which
+// may hold the program's own message naming a file, and so is Unicode.
 struct DialogForm {
     std::int32_t strength_max = 0;
     std::int32_t intelligence_max = 0;
@@ -52,7 +57,7 @@ struct DialogForm {
     std::string search_text;
     std::string loaded_text;
     std::string found_text;
-    std::string description_text;
+    QString description_text;
 };
 
 // The one window: six tabbed lists of the catalogue by category, the description of the
@@ -104,6 +109,12 @@ public:
     // The catalogue file shown, or looked for.
     const QString& catalogue_path() const;
 
+    // Opens as the settings remember the last run (size and place, page, sort order; the
+    // file dialog in the last catalogue's folder), and remembers the window there when it is
+    // closed, with the last catalogue read. Called before the window is shown; without it
+    // the window opens as designed and keeps nothing.
+    void remember_in(WindowSettings& settings);
+
 signals:
     // A catalogue file was read and its items are shown: at start-up, or in place of others.
     void catalogue_read();
@@ -140,6 +151,8 @@ private:
     void bind_form();
     void connect_events();
     void create_shortcuts();
+    void create_list_menu();
+    void show_list_menu(LineListView* list, const QPoint& at);
     void describe_controls();
     void set_spin_ranges();
     // Places every control for the window's size: the designed places at the designed size,
@@ -160,6 +173,9 @@ private:
     void reload_when_free();
     // Shows the page step places on, round the six.
     void switch_page(int step);
+    // The page and the sort order the settings remember, in place of the designed ones.
+    void recall_page_and_order();
+    void save_memory();
 
     template <typename Widget>
     Widget* place(Widget* widget, int x, int y, int width, int height, const char* name,
@@ -180,6 +196,9 @@ private:
     std::optional<PickedLine> picked_line_;
     bool reload_pending_ = false;
     StretchLayout layout_;
+    WindowSettings* settings_ = nullptr;
+    // The catalogue read last, in this run or, until one is, in the one remembered.
+    QString last_catalogue_;
 
     std::array<StatRow, stat_row_count> rows_{};
     QCheckBox* min_check_ = nullptr;
@@ -191,14 +210,16 @@ private:
     QGroupBox* sort_group_ = nullptr;
     std::array<QRadioButton*, 3> sort_radios_{};
     QGroupBox* description_group_ = nullptr;
-    QLabel* description_label_ = nullptr;
+    ReadableLabel* description_label_ = nullptr;
     QScrollArea* description_scroll_ = nullptr;
     TabFrame* tab_frame_ = nullptr;
     QTabBar* tab_bar_ = nullptr;
     std::array<LineListView*, page_count> lists_{};
+    // The lists' context menu, in its order.
+    std::vector<QAction*> list_menu_actions_;
     QLabel* caption_label_ = nullptr;
     QLabel* banner_ = nullptr;
-    QLabel* loaded_label_ = nullptr;
-    QLabel* found_label_ = nullptr;
+    ReadableLabel* loaded_label_ = nullptr;
+    ReadableLabel* found_label_ = nullptr;
     QPushButton* exit_button_ = nullptr;
 };

@@ -1,5 +1,7 @@
 // Names and descriptions for assistive technologies: what each control is, in Italian, where
-// its caption alone does not say it (a number box, an arrow, a list, a counter).
+// its caption alone does not say it (a number box, an arrow, a list). The counters and the
+// description are read by what they show; their names here stand for them while they show
+// nothing.
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +13,7 @@
 #include "focus_edit.h"
 #include "line_list_view.h"
 #include "main_dialog.h"
+#include "readable_label.h"
 #include "spin_button.h"
 
 namespace {

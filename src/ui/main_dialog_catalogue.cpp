@@ -41,8 +41,9 @@ QString dropped_file(const QMimeData* data) {
 } // namespace
 
 void MainDialog::on_open() {
-    QFileDialog dialog(this, QStringLiteral("Apri un catalogo"),
-                       QFileInfo(catalogue_.path()).absolutePath(),
+    // In the folder of the catalogue read last, or of the one looked for when none was.
+    const QString near = last_catalogue_.isEmpty() ? catalogue_.path() : last_catalogue_;
+    QFileDialog dialog(this, QStringLiteral("Apri un catalogo"), QFileInfo(near).absolutePath(),
                        QStringLiteral("Cataloghi (*.dat);;Tutti i file (*)"));
     dialog.setObjectName(QStringLiteral("open_dialog"));
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -64,6 +65,7 @@ bool MainDialog::open_catalogue(const QString& path) {
         return false;
     }
     show_replaced_catalogue(std::move(*old));
+    last_catalogue_ = catalogue_.path();
     watcher_->watch(catalogue_.path());
     update_title();
     emit catalogue_read();

@@ -15,6 +15,7 @@
 #include "focus_edit.h"
 #include "line_list_view.h"
 #include "main_dialog.h"
+#include "readable_label.h"
 #include "spin_button.h"
 #include "tab_frame.h"
 
@@ -194,7 +195,7 @@ void MainDialog::create_pages() {
 void MainDialog::create_description() {
     // The text can be selected and copied, and a text longer than the box scrolls. The box
     // is reached by the mouse only, so that the tab order stays as designed.
-    description_label_ = new QLabel(QStringLiteral("Item Description"));
+    description_label_ = new ReadableLabel(QStringLiteral("Item Description"));
     description_label_->setObjectName(QStringLiteral("description_label"));
     description_label_->setTextFormat(Qt::PlainText);
     description_label_->setWordWrap(true);
@@ -249,13 +250,13 @@ void MainDialog::create_header() {
     banner_->setPixmap(draw_banner(devicePixelRatioF()));
     banner_->setGeometry(units.x(7), units.y(7), 300, 64);
 
-    loaded_label_ = place(new QLabel(QStringLiteral("Oggetti Caricati: xxx"), this), 276, 21, 109,
-                          10, "loaded_label", StretchLayout::Stretch::right);
+    loaded_label_ = place(new ReadableLabel(QStringLiteral("Oggetti Caricati: xxx"), this), 276, 21,
+                          109, 10, "loaded_label", StretchLayout::Stretch::right);
     loaded_label_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    found_label_ = place(new QLabel(QStringLiteral("Oggetti Trovati: xxx"), this), 276, 35, 109, 10,
-                         "found_label", StretchLayout::Stretch::right);
+    found_label_ = place(new ReadableLabel(QStringLiteral("Oggetti Trovati: xxx"), this), 276, 35,
+                         109, 10, "found_label", StretchLayout::Stretch::right);
     found_label_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    for (QLabel* label : {loaded_label_, found_label_}) {
+    for (ReadableLabel* label : {loaded_label_, found_label_}) {
         label->setTextFormat(Qt::PlainText);
     }
 

@@ -1,7 +1,9 @@
 #include "spin_button.h"
 
 #include <algorithm>
+#include <limits>
 
+#include <QAccessible>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -9,6 +11,7 @@
 #include <QWheelEvent>
 
 #include "form_exchange.h"
+#include "spin_button_accessible.h"
 
 namespace {
 
@@ -42,8 +45,14 @@ SpinButton::SpinButton(QLineEdit* buddy, QWidget* parent)
     : QWidget(parent), buddy_(buddy), up_(make_arrow(Qt::UpArrow, this)),
       down_(make_arrow(Qt::DownArrow, this)) {
     setFocusPolicy(Qt::NoFocus);
+    QAccessible::installFactory(&spin_button_accessible);
     connect(up_, &QToolButton::clicked, this, [this] { arrow_clicked(up_, 1); });
     connect(down_, &QToolButton::clicked, this, [this] { arrow_clicked(down_, -1); });
+    // Whether typed, stepped or written by the form, the box's number is this control's value.
+    connect(buddy_, &QLineEdit::textChanged, this, [this] {
+        QAccessibleValueChangeEvent event(this, value());
+        QAccessible::updateAccessibility(&event);
+    });
     buddy_->installEventFilter(this);
 }
 
@@ -53,16 +62,30 @@ void SpinButton::set_range(int lower, int upper) {
     position_ = std::clamp(position_, lower_, upper_);
 }
 
-void SpinButton::step(int delta) {
+long long SpinButton::typed_value() const {
     // The box's integer as the form reads it; a box that holds none steps from the last value
     // written. An integer beyond 32 bits saturates, and so lands at an end of the range.
-    long long value = parse_form_int(buddy_->text()).value_or(position_);
-    value = std::clamp<long long>(value + delta, lower_, upper_);
-    position_ = static_cast<int>(value);
+    return parse_form_int(buddy_->text()).value_or(position_);
+}
+
+int SpinButton::value() const {
+    return static_cast<int>(std::clamp<long long>(typed_value(), std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
+}
+
+void SpinButton::set_value(int value) {
+    position_ = std::clamp(value, lower_, upper_);
     buddy_->setText(QString::number(position_));
 }
 
+void SpinButton::step(int delta) {
+    set_value(static_cast<int>(std::clamp<long long>(typed_value() + delta, lower_, upper_)));
+}
+
 void SpinButton::describe(const QString& box_name) {
+    setAccessibleName(box_name);
+    setAccessibleDescription(QStringLiteral("Le frecce e i tasti Su, Giù, Pagina su e Pagina giù "
+                                            "cambiano il valore della casella"));
     up_->setAccessibleName(QStringLiteral("Aumenta ") + box_name);
     down_->setAccessibleName(QStringLiteral("Diminuisci ") + box_name);
     for (QToolButton* arrow : {up_, down_}) {

@@ -8,7 +8,8 @@ class QToolButton;
 // A small up/down control beside a number box: its arrows, the Up and Down keys and the mouse
 // wheel in the box step the box's integer by one, Page Up and Page Down by ten, always within
 // the range, and write it back as plain digits. An arrow held down steps faster and faster.
-// It takes no keyboard focus and does not limit what is typed.
+// It takes no keyboard focus and does not limit what is typed. Screen readers meet it as one
+// spin button named after its box, whose value is the box's number and which controls the box.
 class SpinButton : public QWidget {
     Q_OBJECT
 public:
@@ -19,10 +20,16 @@ public:
     void set_range(int lower, int upper);
     int lower() const { return lower_; }
     int upper() const { return upper_; }
+    QLineEdit* buddy() const { return buddy_; }
 
+    // The number in the box, within the 32-bit range; the last one written when the box holds
+    // none.
+    int value() const;
+    // Writes the value, clamped to the range, into the box.
+    void set_value(int value);
     // Moves the buddy's value by delta steps, clamped to the range.
     void step(int delta);
-    // Names the arrows for assistive technologies after the box they step.
+    // Names the control and its arrows for assistive technologies after the box they step.
     void describe(const QString& box_name);
 
 protected:
@@ -35,6 +42,8 @@ private:
     void arrow_clicked(QToolButton* arrow, int direction);
     // Steps by whole wheel notches; a touchpad's small moves add up to one.
     bool wheel(const QWheelEvent* event);
+    // The box's number as typed, however large; the last one written when it holds none.
+    long long typed_value() const;
 
     QLineEdit* buddy_;
     QToolButton* up_;

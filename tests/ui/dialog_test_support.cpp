@@ -35,10 +35,15 @@ QByteArray sample_archive() {
             "Scintilla=4,1,6,0,\"Magia rossa\",\"Torre\",\"Alchimista\",1,40\n"};
 }
 
-DialogHarness::DialogHarness(const QByteArray* archive) : previous_directory_(QDir::currentPath()) {
-    if (!directory_.isValid()) {
+DialogHarness::DialogHarness(const QByteArray* archive, const ProgramStart* program)
+    : previous_directory_(QDir::currentPath()),
+      previous_config_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME") ? qgetenv("XDG_CONFIG_HOME")
+                                                                    : QByteArray()) {
+    if (!directory_.isValid() || !config_.isValid()) {
         return;
     }
+    // No test sees settings another one left.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(program ? program->config_dir : config_.path()));
     if (archive != nullptr) {
         QFile file(directory_.filePath(QStringLiteral("archive.dat")));
         if (!file.open(QIODevice::WriteOnly) || file.write(*archive) != archive->size()) {
@@ -46,8 +51,17 @@ DialogHarness::DialogHarness(const QByteArray* archive) : previous_directory_(QD
         }
     }
     QDir::setCurrent(directory_.path());
-    catalogue_ = std::make_unique<CatalogueFile>();
+    if (program != nullptr) {
+        settings_ = std::make_unique<WindowSettings>();
+        catalogue_ = std::make_unique<CatalogueFile>(
+            startup_catalogue(program->named, settings_->memory().last_catalogue));
+    } else {
+        catalogue_ = std::make_unique<CatalogueFile>();
+    }
     dialog_ = std::make_unique<MainDialog>(*catalogue_);
+    if (settings_ != nullptr) {
+        dialog_->remember_in(*settings_);
+    }
     dialog_->show();
     ready_ = QTest::qWaitForWindowActive(dialog_.get(), hang_timeout_ms);
 }
@@ -57,6 +71,11 @@ DialogHarness::~DialogHarness() {
     dialog_.reset();
     catalogue_.reset();
     QDir::setCurrent(previous_directory_);
+    if (previous_config_.isNull()) {
+        qunsetenv("XDG_CONFIG_HOME");
+    } else {
+        qputenv("XDG_CONFIG_HOME", previous_config_);
+    }
 }
 
 QStringList DialogHarness::lines(const char* list_name) const {

@@ -11,6 +11,7 @@
 
 #include "ui/catalogue_file.h"
 #include "ui/main_dialog.h"
+#include "ui/window_settings.h"
 
 // How long a wait for the window system may take before the test counts it as hung. Every
 // wait returns as soon as its condition holds, so only a hang ever waits this long; a busy
@@ -23,11 +24,20 @@ constexpr int hang_timeout_ms = 120'000;
 QByteArray sample_archive();
 constexpr int sample_count = 12;
 
+// A start of the window as the program makes it: with the settings in config_dir, on the
+// catalogue named on the command line (none when empty) or the one the start-up order picks.
+struct ProgramStart {
+    QString config_dir;
+    QString named;
+};
+
 // Opens the real window on an archive written into a fresh current directory; with no
 // archive the directory has none. The window reads archive.dat there, as at program start.
+// Bare, it keeps no settings, and any it looked for would be in a settings folder of its own;
+// started as the program, it uses the settings of the start.
 class DialogHarness {
 public:
-    explicit DialogHarness(const QByteArray* archive);
+    explicit DialogHarness(const QByteArray* archive, const ProgramStart* program = nullptr);
     ~DialogHarness();
     DialogHarness(const DialogHarness&) = delete;
     DialogHarness& operator=(const DialogHarness&) = delete;
@@ -56,7 +66,10 @@ public:
 
 private:
     QTemporaryDir directory_;
+    QTemporaryDir config_;
     QString previous_directory_;
+    QByteArray previous_config_;
+    std::unique_ptr<WindowSettings> settings_;
     std::unique_ptr<CatalogueFile> catalogue_;
     std::unique_ptr<MainDialog> dialog_;
     bool ready_ = false;

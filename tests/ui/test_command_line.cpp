@@ -33,6 +33,9 @@ Run run_program(const QStringList& arguments, const QString& directory) {
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    // The checker keeps no settings; were it to look, it would find none of the user's.
+    const QTemporaryDir config;
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(directory);
     process.start(QStringLiteral(TORVANE_PROGRAM), arguments);
@@ -92,6 +95,13 @@ void CommandLineTest::statuses_without_a_display_data() {
                             << "";
     QTest::newRow("missing file") << QStringList{"--check", "manca.dat"} << 2 << ""
                                   << "torvane-database: manca.dat: il file non esiste\n";
+    // Names outside Windows-1252 come out as they were given.
+    QTest::newRow("Japanese name") << QStringList{"--check", "ゲーム.dat"} << 0
+                                   << "ゲーム.dat: 1 oggetto (Arma 1), 0 righe scartate\n"
+                                   << "";
+    QTest::newRow("Cyrillic name missing")
+        << QStringList{"--check", "Документы/armi.dat"} << 2 << ""
+        << "torvane-database: Документы/armi.dat: il file non esiste\n";
     QTest::newRow("check without file") << QStringList{"--check"} << 2 << ""
                                         << "--check vuole";
     QTest::newRow("unknown option") << QStringList{"--colore"} << 2 << ""
@@ -110,8 +120,8 @@ void CommandLineTest::statuses_without_a_display() {
     QFETCH(QString, out);
     QFETCH(QString, err);
     QTemporaryDir directory;
-    for (const char* name : {"buono.dat", "archive.dat"}) {
-        QFile file(directory.filePath(QString::fromLatin1(name)));
+    for (const char* name : {"buono.dat", "archive.dat", "ゲーム.dat"}) {
+        QFile file(directory.filePath(QString::fromUtf8(name)));
         QVERIFY(file.open(QIODevice::WriteOnly) &&
                 file.write("[armi]\nArco=\"\",1,1,1,\"\",1,2\n"));
     }

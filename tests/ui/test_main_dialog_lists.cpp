@@ -1,9 +1,12 @@
 // The page lists: switching pages, selection into the description, double clicks into a
-// message box, and item text shown literally.
+// message box, item text shown literally, and copying the selected line.
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
@@ -25,6 +28,7 @@ private slots:
     void selecting_writes_the_whole_form_back();
     void keyboard_moves_the_selection();
     void wait_cursor_shows_while_filling_only();
+    void ctrl_c_and_the_menu_copy_the_selected_line();
 };
 
 void ListsTest::tabs_switch_pages_and_keep_each_selection() {
@@ -72,7 +76,8 @@ void ListsTest::selecting_a_header_shows_its_text() {
     QVERIFY(header > 0);
     harness.click_line("armour_list", header);
     QCOMPARE(harness.label_text("description_label"), QStringLiteral("[Oggetti di tipo Armatura]"));
-    QCOMPARE(harness.dialog().form().description_text, std::string("[Oggetti di tipo Armatura]"));
+    QCOMPARE(harness.dialog().form().description_text,
+             QStringLiteral("[Oggetti di tipo Armatura]"));
 
     const ModalRecord shown =
         answer_modals([&] { harness.double_click_line("armour_list", header); });
@@ -174,7 +179,7 @@ void ListsTest::item_text_shows_literally() {
     // Bytes 0x80-0x9F are characters too: the euro sign of the undefined record.
     harness.click_line("weapons_list", 0);
     QCOMPARE(description->text(), QStringLiteral("Reliquia €? (Indefinito)"));
-    QCOMPARE(harness.dialog().form().description_text, std::string("Reliquia \x80? (Indefinito)"));
+    QCOMPARE(harness.dialog().form().description_text, QStringLiteral("Reliquia €? (Indefinito)"));
 }
 
 void ListsTest::refill_clears_selections_but_keeps_the_description() {
@@ -304,6 +309,49 @@ void ListsTest::wait_cursor_shows_while_filling_only() {
     QCOMPARE(during_fill, (QList<Qt::CursorShape>{Qt::WaitCursor, Qt::WaitCursor}));
     // Every wait cursor is taken back, also after the sort inside each action.
     QCOMPARE(QApplication::overrideCursor(), nullptr);
+}
+
+void ListsTest::ctrl_c_and_the_menu_copy_the_selected_line() {
+    const QByteArray archive = sample_archive();
+    DialogHarness harness(&archive);
+    QVERIFY(harness.ready());
+    QListView* weapons = harness.list("weapons_list");
+    QClipboard* clipboard = QApplication::clipboard();
+    // Opens the list's context menu and chooses its first entry, "Copia", when it can; its
+    // entries, or nothing when the entry could not be chosen.
+    const auto copy_from_menu = [weapons] {
+        QStringList entries;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&entries] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                if (menu->actions().value(0)->isEnabled()) {
+                    entries.append(menu->actions().value(0)->text());
+                    menu->actions().value(0)->trigger();
+                }
+                menu->close();
+            }
+        });
+        answer.start(10);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                weapons->viewport()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(weapons->viewport(), &event);
+        return entries;
+    };
+
+    clipboard->setText(QStringLiteral("prima"));
+    QCOMPARE(copy_from_menu(), QStringList());
+    QTest::keyClick(weapons, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), QStringLiteral("prima"));
+
+    harness.click_line("weapons_list", 2);
+    // A click below the lines leaves the selection, and the selected line is what is copied.
+    QTest::mouseClick(weapons->viewport(), Qt::LeftButton, {},
+                      QPoint(10, weapons->viewport()->height() - 5));
+    QTest::keyClick(weapons, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), harness.lines("weapons_list")[2]);
+    clipboard->setText(QStringLiteral("prima"));
+    QCOMPARE(copy_from_menu(), QStringList{QStringLiteral("&Copia")});
+    QCOMPARE(clipboard->text(), harness.lines("weapons_list")[2]);
 }
 
 QTEST_MAIN(ListsTest)

@@ -32,6 +32,8 @@ private slots:
     void shows_the_catalogue_sorted_with_focus_on_the_first_box();
     void fills_each_page_under_header_lines();
     void missing_archive_opens_an_empty_window();
+    void paths_outside_the_code_page_read_as_written_data();
+    void paths_outside_the_code_page_read_as_written();
     void layout_has_the_captions_and_the_designed_size();
     void spin_arrows_stop_at_the_row_range();
     void search_box_refuses_the_129th_character();
@@ -136,6 +138,40 @@ void StartupTest::missing_archive_opens_an_empty_window() {
     QCOMPARE(harness.label_text("found_label"), QStringLiteral("Oggetti Trovati: 0"));
     QTest::mouseClick(harness.child<QPushButton>("search_button"), Qt::LeftButton);
     QCOMPARE(harness.label_text("found_label"), QStringLiteral("Oggetti Trovati: 0"));
+}
+
+void StartupTest::paths_outside_the_code_page_read_as_written_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("Cyrillic") << QStringLiteral("Документы");
+    QTest::newRow("Japanese") << QStringLiteral("ゲーム");
+}
+
+void StartupTest::paths_outside_the_code_page_read_as_written() {
+    QFETCH(QString, folder);
+    QTemporaryDir config;
+    QTemporaryDir home;
+    const QDir there(home.filePath(folder));
+    QVERIFY(QDir().mkpath(there.path()));
+    const QString missing = there.filePath(QStringLiteral("archive.dat"));
+    const ProgramStart start{config.path(), missing};
+    DialogHarness harness(nullptr, &start);
+    QVERIFY(harness.ready());
+    // The hint names the file it looked for, and still does once the form has been read.
+    QVERIFY(harness.label_text("description_label").contains(QDir::toNativeSeparators(missing)));
+    click_button(harness, "filter_button");
+    QVERIFY(harness.label_text("description_label").contains(QDir::toNativeSeparators(missing)));
+
+    const QString file = there.filePath(folder + QStringLiteral(".dat"));
+    const ModalRecord failure = answer_modals([&] { harness.dialog().open_catalogue(file); });
+    QCOMPARE(failure.count, 1);
+    QVERIFY2(failure.text.contains(QDir::toNativeSeparators(file)), qPrintable(failure.text));
+
+    QFile catalogue(file);
+    QVERIFY(catalogue.open(QIODevice::WriteOnly) && catalogue.write(sample_archive()) > 0);
+    catalogue.close();
+    QVERIFY(harness.dialog().open_catalogue(file));
+    QCOMPARE(harness.dialog().windowTitle(),
+             QStringLiteral("Torvane Database 1.1.1.0ß — %1.dat").arg(folder));
 }
 
 void StartupTest::layout_has_the_captions_and_the_designed_size() {
