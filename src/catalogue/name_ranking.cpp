@@ -152,7 +152,9 @@ private:
 
 LargeVector<std::uint32_t> rank_names(std::span<const std::string_view> names) {
     if (names.size() <= 1) {
-        return LargeVector<std::uint32_t>(names.size(), 1);
+        // Parentheses: braces would make a vector of the two values.
+        LargeVector<std::uint32_t> ranks(names.size(), 1);
+        return ranks;
     }
     return NameRanker(names).run();
 }

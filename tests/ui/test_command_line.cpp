@@ -73,10 +73,8 @@ void CommandLineTest::check_reports_each_line_and_a_summary() {
                      "dubbi.dat:4: riga scartata: manca \"=\" dopo il nome",
                      "dubbi.dat:5: riga scartata: manca il nome prima di \"=\"",
                      "dubbi.dat:6: intestazione ignorata: non corrisponde a nessuna sezione",
-                     "dubbi.dat:7: campo numerico non valido: vale il numero con cui comincia, o 0 "
-                     "(forza)",
-                     "dubbi.dat:8: numero fuori dai limiti: ridotto al valore ammesso più vicino "
-                     "(forza)",
+                     "dubbi.dat:7: campo numerico non valido: vale il numero con cui comincia, o 0 (forza)",
+                     "dubbi.dat:8: numero fuori dai limiti: ridotto al valore ammesso più vicino (forza)",
                      // One finding for all the fields a short line lacks.
                      "dubbi.dat:10: la riga finisce presto: i campi mancanti ripetono l'ultimo "
                      "presente (forza, intelligenza, saggezza, luogo, danno minimo, danno massimo)",
