@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/catalogue_view.h"
 #include "catalogue/item_view.h"
 #include "catalogue_shape.h"
 #include "items/description.h"
@@ -51,43 +52,37 @@ std::string load_average() {
 }
 
 // One action as the user runs it, and the same steps split into the catalogue's part
-// (filter or search, sort, destroying the view) and the window's (fill_lists and paint).
+// (filter or search, sort) and the window's (fill_lists and paint).
 struct Action {
     std::string label;
     std::function<StepTime(WindowProbe&)> run;
-    std::function<torvane::ItemView()> view; // null: the catalogue itself
-    torvane::SortMode mode = torvane::sort_by_name;
+    torvane::ViewQuery query;
     StepSamples whole;
     StepSamples core;
     StepSamples window;
 };
 
-// whole: every record of the catalogue, in the order of the last action that narrowed nothing.
-void run_split(WindowProbe& probe, Action& action, torvane::ItemView& whole) {
+// views: the catalogue's views as the window keeps them, from one action to the next.
+void run_split(WindowProbe& probe, Action& action, torvane::CatalogueView& views) {
     const Stopwatch core_watch;
-    torvane::ItemView view = action.view ? action.view() : torvane::ItemView();
-    torvane::ItemView& shown = action.view ? view : whole;
-    torvane::sort(shown, action.mode);
-    const StepTime core = core_watch.elapsed();
+    const std::span<const torvane::Item* const> shown = views.show(action.query);
+    action.core.add(core_watch.elapsed());
     const Stopwatch window_watch;
     probe.dialog().fill_lists(shown);
     probe.settle();
     action.window.add(window_watch.elapsed());
-    const Stopwatch release_watch;
-    view = {};
-    const StepTime release = release_watch.elapsed();
-    action.core.add({core.wall_ms + release.wall_ms, core.cpu_ms + release.cpu_ms});
 }
 
-std::vector<Action> make_actions(const CatalogueShape& shape, const torvane::ItemView& whole) {
+std::vector<Action> make_actions(const CatalogueShape& shape) {
     using namespace torvane;
     std::vector<Action> actions;
     const std::array<const char*, 3> mode_names = {"Per Nome", "Per Efficacia", "Per Requisiti"};
-    // Each pass really reorders the whole catalogue: every mode differs from the one before.
+    // Each pass shows the whole catalogue in another order than the pass before: the first
+    // pass in an order sorts the catalogue, the later ones show the order the window kept.
     for (const SortMode mode : {sort_by_efficacy, sort_by_requirement, sort_by_name}) {
         Action all;
         all.label = std::string("Fi&ltra, no box, ") + mode_names[mode];
-        all.mode = mode;
+        all.query.sort_mode = mode;
         all.run = [mode](WindowProbe& probe) {
             probe.choose_sort(mode);
             return probe.filter(false);
@@ -99,17 +94,17 @@ std::vector<Action> make_actions(const CatalogueShape& shape, const torvane::Ite
     half.run = [shape](WindowProbe& probe) {
         return probe.filter(true, shape.half_stat.c_str(), shape.half_bound);
     };
-    half.view = [shape, &whole] {
-        std::array<std::int32_t, 7> b{};
-        b[static_cast<std::size_t>(shape.half_stat_index)] = shape.half_bound;
-        return filter_min(whole, {b[0], b[1], b[2], b[3], b[4], b[5], b[6]});
-    };
+    half.query.use_min = true;
+    std::array<std::int32_t, 7> b{};
+    b[static_cast<std::size_t>(shape.half_stat_index)] = shape.half_bound;
+    half.query.min = {b[0], b[1], b[2], b[3], b[4], b[5], b[6]};
     actions.push_back(std::move(half));
     for (const char* text : {"a", "elfica di monte thal"}) {
         Action search;
         search.label = std::string("&Cerca \"") + text + "\"";
         search.run = [text](WindowProbe& probe) { return probe.search(QString::fromLatin1(text)); };
-        search.view = [text, &whole] { return search_name(whole, text); };
+        search.query.kind = ViewQuery::Kind::search;
+        search.query.search_text = text;
         actions.push_back(std::move(search));
     }
     return actions;
@@ -161,10 +156,7 @@ int main(int argc, char** argv) {
     const CatalogueShape shape = shape_of_catalogue(probe.catalogue());
     const Targets targets = targets_for(items);
 
-    // The catalogue as the window holds it after start-up, for the breakdown's own actions.
-    torvane::ItemView whole = torvane::listing_order(probe.catalogue());
-    torvane::sort(whole, torvane::sort_by_name);
-    std::vector<Action> actions = make_actions(shape, whole);
+    std::vector<Action> actions = make_actions(shape);
     for (int round = 0; round < options.repeat; ++round) {
         for (Action& action : actions) {
             action.whole.add(action.run(probe));
@@ -176,9 +168,12 @@ int main(int argc, char** argv) {
     const ScrollTiming scrolling = probe.scroll(1, 200);
     const MemoryUse at_end = memory_use();
     // The breakdown runs after the peak was taken: its second catalogue would add to it.
+    torvane::CatalogueView views;
+    views.set_catalogue(probe.catalogue());
+    views.show({});
     for (int round = 0; round < options.repeat; ++round) {
         for (Action& action : actions) {
-            run_split(probe, action, whole);
+            run_split(probe, action, views);
         }
     }
     const StartUpSteps start_up_steps = time_start_up_steps();

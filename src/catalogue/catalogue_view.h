@@ -1,8 +1,10 @@
 #pragma once
 
+#include <array>
 #include <span>
 #include <string>
 
+#include "catalogue.h"
 #include "item_view.h"
 #include "items/ordering.h"
 #include "stat_bounds.h"
@@ -24,18 +26,26 @@ struct ViewQuery {
     SortMode sort_mode = sort_by_name;
 };
 
-// The items a query selects, sorted by its order. The whole catalogue is the caller's view of
-// every record in the order of its last sort: a query that narrows nothing sorts that view
-// itself and shows it; any other narrows it into a view of its own.
+// The items each query selects from one catalogue, sorted by its order. The whole catalogue
+// sorted in an order is made the first time that order is asked for, from the loader's order,
+// and kept: a later query in that order shows it at once, and a filter or a search reads it
+// and needs only picking what it keeps. Records that tie (one category, key and name) stand
+// as the sort of the loader's order leaves them, whatever was shown before.
 class CatalogueView {
 public:
-    CatalogueView(ItemView& whole_catalogue, const ViewQuery& query);
+    // Views of this catalogue from now on; those of the one before are dropped. The
+    // catalogue must outlive them.
+    void set_catalogue(const Catalogue& catalogue);
 
-    std::span<const Item* const> items() const { return items_; }
+    // The items of the query, good until the next query or the next catalogue.
+    std::span<const Item* const> show(const ViewQuery& query);
 
 private:
+    const ItemView& sorted(SortMode mode);
+
+    const Catalogue* catalogue_ = nullptr;
+    std::array<ItemView, 3> sorted_;
     ItemView narrowed_;
-    std::span<const Item* const> items_;
 };
 
 } // namespace torvane

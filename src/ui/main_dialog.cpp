@@ -153,7 +153,7 @@ void MainDialog::on_init_dialog() {
     if (read) {
         last_catalogue_ = catalogue_.path();
     }
-    whole_catalogue_ = torvane::listing_order(catalogue_.catalogue());
+    view_.set_catalogue(catalogue_.catalogue());
     form_.loaded_text = "Oggetti Caricati: " + std::to_string(catalogue_.catalogue().size());
     form_.found_text = "Oggetti Trovati: 0";
     form_.description_text.clear();
@@ -180,8 +180,7 @@ void MainDialog::on_init_dialog() {
 
 void MainDialog::show_query(const torvane::ViewQuery& query) {
     const WaitCursor busy;
-    const torvane::CatalogueView view(whole_catalogue_, query);
-    fill_lists(view.items());
+    fill_lists(view_.show(query));
     shown_query_ = query;
 }
 

@@ -187,8 +187,8 @@ private:
     DialogForm form_;
     torvane::SortMode sort_mode_ = torvane::sort_by_name;
     torvane::ViewQuery shown_query_;
-    // Every record of the catalogue, in the order of the last query that narrowed nothing.
-    torvane::ItemView whole_catalogue_;
+    // The catalogue's records as the queries select and sort them.
+    torvane::CatalogueView view_;
     FormExchange exchange_;
     bool initialised_ = false;
     bool showing_hint_ = false;

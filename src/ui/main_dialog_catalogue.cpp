@@ -96,7 +96,7 @@ void MainDialog::show_replaced_catalogue(torvane::Catalogue old) {
     }
 
     form_.loaded_text = "Oggetti Caricati: " + std::to_string(catalogue_.catalogue().size());
-    whole_catalogue_ = torvane::listing_order(catalogue_.catalogue());
+    view_.set_catalogue(catalogue_.catalogue());
     if (showing_hint_) {
         form_.description_text.clear();
         showing_hint_ = false;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/catalogue_view.h"
 #include "catalogue_test_support.h"
 
 using namespace catalogue_test;
@@ -177,5 +178,49 @@ TEST(SortResult, FromInOrderReverseOrderAndOneOutOfPlace) {
         std::rotate(view.begin(), view.end() - 1, view.end());
         sort(view, mode);
         ASSERT_TRUE(is_ordered(view, mode)) << "from one out of place, mode " << mode;
+    }
+}
+
+TEST(CatalogueViews, ShowWhatFilteringAndSortingTheSortedCatalogueShows) {
+    const Catalogue first = Catalogue::from_text(mixed_archive(3000, 11));
+    const Catalogue second = Catalogue::from_text(mixed_archive(500, 12));
+    // The same queries, asked in turn, in every order, of one catalogue and then the next:
+    // views kept from an earlier query must never leak into a later one.
+    std::vector<ViewQuery> queries(5);
+    queries[1].use_min = true;
+    queries[1].min.level = 3;
+    queries[2].use_max = true;
+    queries[2].max.strength = 4;
+    queries[3] = queries[1];
+    queries[3].use_max = true;
+    queries[3].max.resistance = 6;
+    queries[4].kind = ViewQuery::Kind::search;
+    queries[4].search_text = "n1";
+    CatalogueView views;
+    for (const Catalogue* catalogue : {&first, &second}) {
+        views.set_catalogue(*catalogue);
+        for (const SortMode mode : {sort_by_requirement, sort_by_name, sort_by_efficacy}) {
+            ItemView whole = listing_order(*catalogue);
+            sort(whole, mode);
+            for (ViewQuery query : queries) {
+                query.sort_mode = mode;
+                ItemView expected = whole;
+                if (query.kind == ViewQuery::Kind::search) {
+                    expected = search_name(whole, query.search_text);
+                } else if (query.use_min || query.use_max) {
+                    if (query.use_min) {
+                        expected = filter_min(expected, query.min);
+                    }
+                    if (query.use_max) {
+                        expected = filter_stats(expected, query.max, BoundMode::at_most);
+                    }
+                }
+                sort(expected, mode);
+                const std::span<const Item* const> shown = views.show(query);
+                EXPECT_TRUE(
+                    std::equal(shown.begin(), shown.end(), expected.begin(), expected.end()))
+                    << "mode " << mode << ", " << shown.size() << " against " << expected.size();
+            }
+        }
     }
 }
