@@ -71,7 +71,7 @@ void print_sort_ratios(const StepTime& sort, const std::vector<SortRatio>& ratio
         const char* met = wall <= ratio.goal  ? "yes"
                           : cpu <= ratio.goal ? "**no** (processor time: yes)"
                                               : "**no**";
-        std::printf("| %s | %.2f | %.2f | <= %.1f | %s |\n", ratio.label.c_str(), wall, cpu,
+        std::printf("| %s | %.2f | %.2f | <= %g | %s |\n", ratio.label.c_str(), wall, cpu,
                     ratio.goal, met);
     }
 }
