@@ -33,6 +33,12 @@ const std::vector<MonkeyAction>& monkey_actions() {
         {"press F5", 2, press_reload},
         {"save a new version of the shown file", 2, save_shown_file},
         {"remove the shown file", 1, remove_shown_file},
+        // The chart of the page and the export of the lists.
+        {"open the chart with Ctrl+G", 2, open_chart},
+        {"click or hover in the chart", 4, click_chart},
+        {"press a key in the chart", 3, press_key_in_chart},
+        {"close the chart", 1, close_chart},
+        {"export the lists with Ctrl+S", 1, export_lists},
     };
     return actions;
 }

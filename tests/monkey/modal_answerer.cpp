@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
+#include <QFileDialog>
 #include <QMessageBox>
 
 ModalAnswerer::ModalAnswerer() {
@@ -32,8 +33,19 @@ QString ModalAnswerer::open_box_text() {
 }
 
 bool ModalAnswerer::eventFilter(QObject* watched, QEvent* event) {
-    // Other modal dialogs (a file dialog to open a catalogue, once the window has one) get
-    // their answer here too.
+    // A file dialog that no action answers (one a context menu's entry opened) is cancelled,
+    // as the user would; one that an action answers is closed by then, and left alone.
+    if (auto* files = qobject_cast<QFileDialog*>(watched);
+        files != nullptr && event->type() == QEvent::Show) {
+        QMetaObject::invokeMethod(
+            files,
+            [files] {
+                if (files->isVisible()) {
+                    files->reject();
+                }
+            },
+            Qt::QueuedConnection);
+    }
     auto* box = qobject_cast<QMessageBox*>(watched);
     if (box != nullptr && event->type() == QEvent::Show) {
         ++answered_;

@@ -5,7 +5,8 @@
 
 // Answers every message box as soon as it shows, from inside the box's own event loop, by
 // clicking its OK button as the user would: no delay to guess. It counts the boxes and how
-// many were open at once, which must never be more than one.
+// many were open at once, which must never be more than one. File dialogs that no action
+// answers are cancelled.
 class ModalAnswerer : public QObject {
 public:
     ModalAnswerer();

@@ -31,6 +31,13 @@ void press_reload(ActionTarget& target);
 void save_shown_file(ActionTarget& target);
 void remove_shown_file(ActionTarget& target);
 
+// On the chart window, and the export of the lists (chart_actions.cpp).
+void open_chart(ActionTarget& target);
+void click_chart(ActionTarget& target);
+void press_key_in_chart(ActionTarget& target);
+void close_chart(ActionTarget& target);
+void export_lists(ActionTarget& target);
+
 // On the window as a whole (window_actions.cpp).
 void resize_window(ActionTarget& target);
 void close_window(ActionTarget& target);

@@ -13,6 +13,8 @@ class SessionFiles {
 public:
     SessionFiles(QString directory, const RandomArchive& archives);
 
+    // The session's folder, where the user may also write files of his own.
+    const QString& directory() const { return directory_; }
     // Writes the files afresh; false when one could not be written.
     bool write(MonkeyRandom& random) const;
     // One of the names, archive.dat included; only existing files when files_only.
