@@ -35,7 +35,7 @@ StatBounds bounds_of(const std::uint8_t* data, std::size_t size) {
 // line alone, which the line target explores record by record; here a few show that the
 // catalogue's records render, and the time goes to exploring whole archives.
 void describe_some(std::span<const Item* const> view) {
-    for (const Item* item : view.first(std::min<std::size_t>(view.size(), 64))) {
+    for (const Item* item : view.first(std::min<std::size_t>(view.size(), 8))) {
         description(*item);
     }
 }

@@ -25,7 +25,7 @@ for target in "${targets[@]}"; do
   echo "== fuzzing $target for ${seconds}s"
   if "$build/fuzz/fuzz_$target" "$work" "fuzz/corpus/$target" \
       -dict=fuzz/archive.dict -seed=1 -max_total_time="$seconds" -timeout=60 \
-      -rss_limit_mb=2048 -max_len=12288 -print_final_stats=1 \
+      -rss_limit_mb=2048 -max_len=4096 -print_final_stats=1 \
       -artifact_prefix="$build/artifacts/$target/" >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     echo "   $target: ${runs:-?} executions in ${seconds}s, no fault"
