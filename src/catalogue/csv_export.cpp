@@ -31,7 +31,7 @@ public:
     void real(float value) {
         separate();
         std::array<char, 32> digits{};
-        auto *const end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+        auto* const end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
         out_.append(digits.data(), end);
     }
     void catalogue_text(std::string_view text) { utf8_text(utf8_from_1252(text)); }
