@@ -5,13 +5,13 @@
 #include <QDropEvent>
 #include <QEventLoop>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
 
 #include "action_target.h"
+#include "file_dialog_answer.h"
 #include "monkey_actions.h"
 #include "session_files.h"
 #include "ui/main_dialog.h"
@@ -21,39 +21,6 @@ namespace {
 // How long the window may take to notice a saved file; it only bounds a hang, the watch
 // itself waits a fraction of a second.
 constexpr int reread_limit_ms = 20000;
-
-// Answers the next file dialog that shows with the file, or cancels it for an empty one.
-class FileDialogAnswer : public QObject {
-public:
-    explicit FileDialogAnswer(QString file) : file_(std::move(file)) {
-        QApplication::instance()->installEventFilter(this);
-    }
-    ~FileDialogAnswer() override { QApplication::instance()->removeEventFilter(this); }
-    FileDialogAnswer(const FileDialogAnswer&) = delete;
-    FileDialogAnswer& operator=(const FileDialogAnswer&) = delete;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* dialog = qobject_cast<QFileDialog*>(watched);
-        if (dialog != nullptr && event->type() == QEvent::Show) {
-            QMetaObject::invokeMethod(
-                dialog,
-                [dialog, file = file_] {
-                    if (file.isEmpty()) {
-                        dialog->reject();
-                        return;
-                    }
-                    dialog->selectFile(file);
-                    static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
-                },
-                Qt::QueuedConnection);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QString file_;
-};
 
 MainDialog& window_of(ActionTarget& target) {
     return static_cast<MainDialog&>(target.dialog());

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "action_target.h"
+#include "file_dialog_answer.h"
 #include "monkey_actions.h"
 
 void resize_window(ActionTarget& target) {
@@ -47,6 +48,9 @@ void answer_popup(ActionTarget& target) {
     if (!entries.isEmpty() && target.random().percent(60)) {
         QAction* entry = entries[target.random().below(static_cast<int>(entries.size()))];
         target.note("then " + entry->text().toStdString());
+        // An entry that asks for a file ("Esporta elenco…") is cancelled there, so that its
+        // dialog never waits for an answer.
+        const FileDialogAnswer cancel{QString()};
         target.click(menu, menu->actionGeometry(entry).center());
     } else if (popup != nullptr) {
         target.note("then Escape");
