@@ -108,6 +108,12 @@ public:
     void on_open();
     // The catalogue file shown, or looked for.
     const QString& catalogue_path() const;
+    // Asks for a file and writes what the lists show there as CSV, all six pages in their
+    // order; does nothing when they show nothing.
+    void on_export();
+    // Writes what the lists show to target as CSV, never over the catalogue file; a write
+    // that fails leaves target as it was and says why in a message box. True when written.
+    bool export_lists_to(const QString& target);
 
     // Opens as the settings remember the last run (size and place, page, sort order; the
     // file dialog in the last catalogue's folder), and remembers the window there when it is
@@ -153,6 +159,9 @@ private:
     void create_shortcuts();
     void create_list_menu();
     void show_list_menu(LineListView* list, const QPoint& at);
+    QAction* create_export_action();
+    // The records of the lists' item lines, page after page, each in its lines' order.
+    std::vector<const torvane::Item*> shown_records() const;
     void describe_controls();
     void set_spin_ranges();
     // Places every control for the window's size: the designed places at the designed size,

@@ -16,7 +16,7 @@ void MainDialog::create_list_menu() {
     connect(copy, &QAction::triggered, this, [this] {
         lists_[static_cast<std::size_t>(tab_bar_->currentIndex())]->copy_selected_line();
     });
-    list_menu_actions_ = {copy};
+    list_menu_actions_ = {copy, create_export_action()};
 
     for (LineListView* list : lists_) {
         list->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -29,6 +29,7 @@ void MainDialog::show_list_menu(LineListView* list, const QPoint& at) {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("list_menu"));
     list_menu_actions_.front()->setEnabled(list->current_selection() >= 0);
+    list_menu_actions_[1]->setEnabled(!shown_records().empty());
     for (QAction* action : list_menu_actions_) {
         menu.addAction(action);
     }
