@@ -1,0 +1,43 @@
+#include "page_chart.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "items/item.h"
+
+namespace torvane {
+
+RequirementAxis requirement_axis_of_page(int page) {
+    const bool without_efficacy =
+        std::any_of(category_table.begin(), category_table.end(), [page](const CategoryInfo& info) {
+            return info.page == page &&
+                   (info.kind == RecordKind::ability || info.kind == RecordKind::spell);
+        });
+    return without_efficacy ? RequirementAxis::up : RequirementAxis::across;
+}
+
+std::vector<ChartPoint> page_chart_points(const PageLines& lines, RequirementAxis requirement) {
+    std::vector<ChartPoint> points;
+    points.reserve(lines.size() - lines.headers.size());
+    for (std::size_t row = 0; row < lines.items.size(); ++row) {
+        const Item* item = lines.items[row];
+        if (item == nullptr) {
+            continue;
+        }
+        const auto asks = static_cast<double>(torvane::requirement(*item));
+        ChartPoint point;
+        if (requirement == RequirementAxis::across) {
+            point.x = asks;
+            point.y = static_cast<double>(efficacy(*item));
+        } else {
+            point.x = static_cast<double>(std::max(item->level, 0));
+            point.y = asks;
+        }
+        point.category = item->category;
+        point.index = static_cast<std::uint32_t>(row);
+        points.push_back(point);
+    }
+    return points;
+}
+
+} // namespace torvane
