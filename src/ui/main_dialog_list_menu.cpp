@@ -17,6 +17,7 @@ void MainDialog::create_list_menu() {
         lists_[static_cast<std::size_t>(tab_bar_->currentIndex())]->copy_selected_line();
     });
     list_menu_actions_ = {copy};
+    list_menu_actions_.push_back(link_chart());
 
     for (LineListView* list : lists_) {
         list->setContextMenuPolicy(Qt::CustomContextMenu);
