@@ -2,10 +2,22 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <variant>
 
 #include "items/item.h"
 
 namespace torvane {
+
+namespace {
+
+// What an item gives as its page's users weigh it: the average damage of a damage range (as
+// the sort by efficacy compares weapons, bows and arrows), otherwise the record's efficacy.
+double chart_efficacy(const Item& item) {
+    const auto gives = static_cast<double>(efficacy(item));
+    return std::holds_alternative<DamageFields>(item.fields) ? gives / 2 : gives;
+}
+
+} // namespace
 
 RequirementAxis requirement_axis_of_page(int page) {
     const bool without_efficacy =
@@ -28,7 +40,7 @@ std::vector<ChartPoint> page_chart_points(const PageLines& lines, RequirementAxi
         ChartPoint point;
         if (requirement == RequirementAxis::across) {
             point.x = asks;
-            point.y = static_cast<double>(efficacy(*item));
+            point.y = chart_efficacy(*item);
         } else {
             point.x = static_cast<double>(std::max(item->level, 0));
             point.y = asks;

@@ -15,8 +15,9 @@ RequirementAxis requirement_axis_of_page(int page);
 
 // One point per item line of a page, whose index is the item's row, so that a point picked
 // leads straight back to its line; header lines get none. With the requirement across, the
-// requirement across and the efficacy up; with it up, the level across (a level not stated
-// counts 0, as sums count it) and the requirement up.
+// requirement across and the efficacy up (for a damage range its average, as the sort by
+// efficacy weighs it); with it up, the level across (a level not stated counts 0, as sums
+// count it) and the requirement up.
 std::vector<ChartPoint> page_chart_points(const PageLines& lines, RequirementAxis requirement);
 
 } // namespace torvane

@@ -40,9 +40,11 @@ TEST(PageChart, OnlyAbilitiesAndSpellsPutTheRequirementUp) {
 TEST(PageChart, PlacesEveryItemLineByItsRow) {
     Records records;
     records.add("Reliquia", {.level = 3});
-    // Strength 10 and wisdom 2, damage 3 to 7; strength 14, damage 1 to 2.
+    // A damage range gives its average: strength 10 and wisdom 2, damage 3 to 7; strength 14,
+    // damage 1 to 2. Armour gives its class: strength 5 and a fifteenth of attack 30.
     records.add_parsed(1, R"(Spada="+1",10,0,2,"Rocca",3,7)");
     records.add_parsed(1, R"(Ascia="",14,0,0,"Bottega",1,2)");
+    records.add_parsed(3, R"(Corazza="",5,0,0,0,0,30,"Forte",4.5)");
     // Level 2, statistics 6, 4 and 8, teaching 70, training 6 (counted ten times); a level
     // not stated.
     records.add_parsed(19, R"(Arrampicata=2,6,4,8,0,0,"Guida","Cacciatore",70,6)");
@@ -52,7 +54,8 @@ TEST(PageChart, PlacesEveryItemLineByItsRow) {
 
     const std::vector<PageCase> cases = {
         // The undefined record stands first without a header; the weapons' header is row 1.
-        {"weapons", 0, RequirementAxis::across, {{3, 0, 0, 0}, {12, 10, 1, 2}, {14, 3, 1, 3}}},
+        {"weapons", 0, RequirementAxis::across, {{3, 0, 0, 0}, {12, 5, 1, 2}, {14, 1.5, 1, 3}}},
+        {"armour", 1, RequirementAxis::across, {{7, 4.5, 3, 1}}},
         {"abilities", 4, RequirementAxis::up, {{2, 150, 19, 1}, {0, 1, 19, 2}}},
         {"no items", 5, RequirementAxis::up, {}},
     };
