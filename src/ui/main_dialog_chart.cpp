@@ -3,6 +3,7 @@
 // ways. While it is closed the window does no chart work at all.
 #include <QAction>
 #include <QItemSelectionModel>
+#include <QPointer>
 #include <QTabBar>
 
 #include "catalogue/page_chart.h"
@@ -81,9 +82,12 @@ void MainDialog::update_chart() {
     ChartWidget* chart = chart_window_->chart();
     chart->set_axes(axes);
     chart->set_points(torvane::page_chart_points(list->lines(), axes.requirement),
-                      [list](std::uint32_t row) {
+                      // Guarded: the lists may go before the chart when the window closes.
+                      [list = QPointer<const LineListView>(list)](std::uint32_t row) {
                           QString text;
-                          list->line_text(static_cast<int>(row), text);
+                          if (list != nullptr) {
+                              list->line_text(static_cast<int>(row), text);
+                          }
                           return text;
                       });
     mark_selected_in_chart();

@@ -1,8 +1,8 @@
 // The chart window beside the main one: it shows the page on show as the lists show it, and
 // a point picked selects its line as a click in the list does.
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
-#include <QKeySequence>
 #include <QTabBar>
 #include <QTest>
 
@@ -20,9 +20,10 @@ private slots:
 
 namespace {
 
+// Through the lists' menu entry.
 ChartWidget* open_chart(DialogHarness& harness) {
     auto* action = harness.child<QAction>("chart_action");
-    if (action == nullptr || action->shortcut() != QKeySequence(Qt::CTRL | Qt::Key_G)) {
+    if (action == nullptr) {
         return nullptr;
     }
     action->trigger();
@@ -87,9 +88,12 @@ void ChartLinkTest::chart_follows_the_page() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
-    ChartWidget* chart = open_chart(harness);
-    QVERIFY(chart != nullptr);
+    // Ctrl+G from the box that has the focus at start-up.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::ControlModifier);
     ChartWindow* window = harness.dialog().chart_window();
+    QVERIFY(window != nullptr);
+    QVERIFY(window->isVisible());
+    ChartWidget* chart = window->chart();
     QCOMPARE(window->windowTitle(), QStringLiteral("Grafico \u2014 Armi"));
     QCOMPARE(chart->axes().x_title, QStringLiteral("Requisiti"));
 
