@@ -108,7 +108,10 @@ void MainDialog::on_chart_pick(quint32 row) {
     if (static_cast<int>(row) >= list->line_count()) {
         return;
     }
-    // Then described as a click in the list describes it, which makes it the line picked last.
-    list->select_quietly(static_cast<int>(row));
-    on_list_select(page);
+    // As a click on the line: a line already selected stays as it is, and the description
+    // with it; another is selected and described, which makes it the line picked last.
+    if (list->current_selection() != static_cast<int>(row)) {
+        list->select_quietly(static_cast<int>(row));
+        on_list_select(page);
+    }
 }
