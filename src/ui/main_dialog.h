@@ -17,6 +17,7 @@
 #include "stretch_layout.h"
 
 class CatalogueFile;
+class ChartWindow;
 class CatalogueWatcher;
 class FocusEdit;
 class LineListView;
@@ -115,6 +116,11 @@ public:
     // that fails leaves target as it was and says why in a message box. True when written.
     bool export_lists_to(const QString& target);
 
+    // Opens the chart of the page on show, or brings it to the front.
+    void show_chart();
+    // The chart's window, once opened; null before.
+    ChartWindow* chart_window() const;
+
     // Opens as the settings remember the last run (size and place, page, sort order; the
     // file dialog in the last catalogue's folder), and remembers the window there when it is
     // closed, with the last catalogue read. Called before the window is shown; without it
@@ -162,6 +168,14 @@ private:
     QAction* create_export_action();
     // The records of the lists' item lines, page after page, each in its lines' order.
     std::vector<const torvane::Item*> shown_records() const;
+    // The action that opens the chart, its keys active in the whole window; the lists'
+    // selections are linked to the chart's mark.
+    QAction* link_chart();
+    // Shows the page on show in the chart, if its window is open.
+    void update_chart();
+    void mark_selected_in_chart();
+    // Selects the item picked in the chart as a click in the list would.
+    void on_chart_pick(quint32 row);
     void describe_controls();
     void set_spin_ranges();
     // Places every control for the window's size: the designed places at the designed size,
@@ -231,4 +245,5 @@ private:
     ReadableLabel* loaded_label_ = nullptr;
     ReadableLabel* found_label_ = nullptr;
     QPushButton* exit_button_ = nullptr;
+    ChartWindow* chart_window_ = nullptr;
 };

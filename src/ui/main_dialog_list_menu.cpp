@@ -16,7 +16,7 @@ void MainDialog::create_list_menu() {
     connect(copy, &QAction::triggered, this, [this] {
         lists_[static_cast<std::size_t>(tab_bar_->currentIndex())]->copy_selected_line();
     });
-    list_menu_actions_ = {copy, create_export_action()};
+    list_menu_actions_ = {copy, create_export_action(), link_chart()};
 
     for (LineListView* list : lists_) {
         list->setContextMenuPolicy(Qt::CustomContextMenu);

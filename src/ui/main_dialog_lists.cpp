@@ -33,6 +33,7 @@ int MainDialog::show_page(int page) {
 
 void MainDialog::on_tab_change() {
     show_page(tab_bar_->currentIndex());
+    update_chart();
 }
 
 void MainDialog::fill_lists(std::span<const torvane::Item* const> view) {
@@ -45,6 +46,7 @@ void MainDialog::fill_lists(std::span<const torvane::Item* const> view) {
     }
     form_.found_text = "Oggetti Trovati: " + std::to_string(view.size());
     update_data(false);
+    update_chart();
 }
 
 void MainDialog::on_list_select(int page) {
