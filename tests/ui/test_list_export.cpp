@@ -175,7 +175,8 @@ void ListExportTest::exports_the_shown_items_in_their_order() {
                            [&] { entries = export_from_menu(harness, "bows_list"); }),
              QStringList{proposed});
     QCOMPARE(entries, (QStringList{QStringLiteral("Copia Ctrl+C (spenta)"),
-                                   QStringLiteral("Esporta elenco\u2026 Ctrl+S")}));
+                                   QStringLiteral("Esporta elenco\u2026 Ctrl+S"),
+                                   QStringLiteral("Grafico Ctrl+G")}));
     QCOMPARE(exported_names(directory.filePath("tutto.csv")).size(), sample_count);
     QCOMPARE(exported_names(directory.filePath("tutto.csv")), shown_names(harness));
 
