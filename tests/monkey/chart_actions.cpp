@@ -19,14 +19,15 @@ constexpr std::array<Qt::Key, 9> chart_keys = {Qt::Key_Left,   Qt::Key_Right,   
                                                Qt::Key_Down,   Qt::Key_Home,     Qt::Key_End,
                                                Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Return};
 
-// The chart window on show; nullptr when it is closed.
-ChartWindow* shown_chart() {
+// The chart window on show; nullptr, noted, when it is closed.
+ChartWindow* shown_chart(ActionTarget& target) {
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (auto* chart = qobject_cast<ChartWindow*>(window);
             chart != nullptr && chart->isVisible()) {
             return chart;
         }
     }
+    target.note("no chart");
     return nullptr;
 }
 
@@ -42,9 +43,8 @@ void open_chart(ActionTarget& target) {
 }
 
 void click_chart(ActionTarget& target) {
-    ChartWindow* window = shown_chart();
+    ChartWindow* window = shown_chart(target);
     if (window == nullptr) {
-        target.note("no chart");
         return;
     }
     const QPoint point = somewhere_in(target, *window->chart());
@@ -58,9 +58,8 @@ void click_chart(ActionTarget& target) {
 }
 
 void press_key_in_chart(ActionTarget& target) {
-    ChartWindow* window = shown_chart();
+    ChartWindow* window = shown_chart(target);
     if (window == nullptr) {
-        target.note("no chart");
         return;
     }
     const Qt::Key key =
@@ -70,9 +69,8 @@ void press_key_in_chart(ActionTarget& target) {
 }
 
 void close_chart(ActionTarget& target) {
-    ChartWindow* window = shown_chart();
+    ChartWindow* window = shown_chart(target);
     if (window == nullptr) {
-        target.note("no chart");
         return;
     }
     if (target.random().percent(50)) {

@@ -144,7 +144,7 @@ ModalWatcher::~ModalWatcher() {
 bool ModalWatcher::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show && watched->isWidgetType()) {
         auto* window = static_cast<QWidget*>(watched);
-        if (window->isWindow() && window->isModal()) {
+        if (window->isWindow() && (window->isModal() || window->windowType() == Qt::Popup)) {
             QMetaObject::invokeMethod(
                 this,
                 [this, shown = QPointer<QWidget>(window)] {

@@ -91,9 +91,9 @@ struct ModalRecord {
     int buttons = 0;
 };
 
-// Acts on every modal window (a message box, a file dialog) as it shows, for as long as it
-// lives, through a call posted to the loop the window runs: a posted call runs however busy
-// that loop is, where a timer may wait for it to be idle.
+// Acts on every modal window (a message box, a file dialog) and every popup (a context menu)
+// as it shows, for as long as it lives, through a call posted to the loop the window runs: a posted
+// call runs however busy that loop is, where a timer may wait for it to be idle.
 class ModalWatcher : public QObject {
 public:
     explicit ModalWatcher(std::function<void(QWidget* window)> act);

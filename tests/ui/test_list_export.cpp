@@ -13,7 +13,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -78,41 +77,15 @@ QStringList shown_names(const DialogHarness& harness) {
     return names;
 }
 
-// Acts on a context menu as it opens, through a posted call, as ModalWatcher does on boxes.
-class MenuWatcher : public QObject {
-public:
-    explicit MenuWatcher(std::function<void(QMenu* menu)> act) : act_(std::move(act)) {
-        QCoreApplication::instance()->installEventFilter(this);
-    }
-    ~MenuWatcher() override { QCoreApplication::instance()->removeEventFilter(this); }
-    MenuWatcher(const MenuWatcher&) = delete;
-    MenuWatcher& operator=(const MenuWatcher&) = delete;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* menu = qobject_cast<QMenu*>(watched);
-        if (event->type() == QEvent::Show && menu != nullptr) {
-            QMetaObject::invokeMethod(
-                this,
-                [this, shown = QPointer<QMenu>(menu)] {
-                    if (shown != nullptr && shown->isVisible()) {
-                        act_(shown);
-                    }
-                },
-                Qt::QueuedConnection);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void(QMenu* menu)> act_;
-};
-
 // Opens the context menu of the list and chooses its export entry when it is enabled; the
 // entries as a screen reader names them, with their keys and whether they are enabled.
 QStringList export_from_menu(DialogHarness& harness, const char* list) {
     QStringList entries;
-    const MenuWatcher watcher([&entries](QMenu* menu) {
+    const ModalWatcher watcher([&entries](QWidget* window) {
+        auto* menu = qobject_cast<QMenu*>(window);
+        if (menu == nullptr) {
+            return;
+        }
         QAccessibleInterface* access = QAccessible::queryAccessibleInterface(menu);
         for (int entry = 0; entry < access->childCount(); ++entry) {
             const QAction* action = menu->actions().value(entry);
