@@ -29,14 +29,6 @@ struct PageCase {
 
 } // namespace
 
-TEST(PageChart, OnlyAbilitiesAndSpellsPutTheRequirementUp) {
-    for (int page = 0; page < torvane::page_count; ++page) {
-        EXPECT_EQ(torvane::requirement_axis_of_page(page),
-                  page >= 4 ? RequirementAxis::up : RequirementAxis::across)
-            << "page " << page;
-    }
-}
-
 TEST(PageChart, PlacesEveryItemLineByItsRow) {
     Records records;
     records.add("Reliquia", {.level = 3});
