@@ -36,6 +36,12 @@ void ChartWidget::set_points(std::vector<torvane::ChartPoint> points, LineText l
     invalidate();
 }
 
+void ChartWidget::show_page(const ChartAxes& axes, std::vector<torvane::ChartPoint> points,
+                            LineText line_text) {
+    axes_ = axes;
+    set_points(std::move(points), std::move(line_text));
+}
+
 void ChartWidget::set_axes(const ChartAxes& axes) {
     axes_ = axes;
     model_.set_requirement_axis(axes.requirement);

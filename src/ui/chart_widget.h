@@ -37,6 +37,9 @@ public:
     // The axes' titles and which carries the requirement; requirement across, efficacy up
     // until set.
     void set_axes(const ChartAxes& axes);
+    // Both at once, for a new page: its best buys are found once, under its own axes.
+    void show_page(const ChartAxes& axes, std::vector<torvane::ChartPoint> points,
+                   LineText line_text);
     // Marks the item selected in the main window's list; none marks nothing.
     void set_selected_index(std::optional<std::uint32_t> index);
 

@@ -168,6 +168,8 @@ private:
     QAction* create_export_action();
     // The records of the lists' item lines, page after page, each in its lines' order.
     std::vector<const torvane::Item*> shown_records() const;
+    // Whether the lists show any item (a header line never stands alone).
+    bool shows_items() const;
     // The action that opens the chart, its keys active in the whole window; the lists'
     // selections are linked to the chart's mark.
     QAction* link_chart();

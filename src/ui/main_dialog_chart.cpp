@@ -80,16 +80,15 @@ void MainDialog::update_chart() {
                                : ChartAxes::efficacy_by_requirement();
     chart_window_->set_page(without_mnemonics(tab_bar_->tabText(page)));
     ChartWidget* chart = chart_window_->chart();
-    chart->set_axes(axes);
-    chart->set_points(torvane::page_chart_points(list->lines(), axes.requirement),
-                      // Guarded: the lists may go before the chart when the window closes.
-                      [list = QPointer<const LineListView>(list)](std::uint32_t row) {
-                          QString text;
-                          if (list != nullptr) {
-                              list->line_text(static_cast<int>(row), text);
-                          }
-                          return text;
-                      });
+    chart->show_page(axes, torvane::page_chart_points(list->lines(), axes.requirement),
+                     // Guarded: the lists may go before the chart when the window closes.
+                     [list = QPointer<const LineListView>(list)](std::uint32_t row) {
+                         QString text;
+                         if (list != nullptr) {
+                             list->line_text(static_cast<int>(row), text);
+                         }
+                         return text;
+                     });
     mark_selected_in_chart();
 }
 

@@ -1,4 +1,6 @@
 // Exporting what the lists show, as CSV for spreadsheets, to a file the user names.
+#include <algorithm>
+
 #include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -34,9 +36,14 @@ std::vector<const torvane::Item*> MainDialog::shown_records() const {
     return records;
 }
 
+bool MainDialog::shows_items() const {
+    return std::any_of(lists_.begin(), lists_.end(),
+                       [](const LineListView* list) { return list->lines().size() > 0; });
+}
+
 void MainDialog::on_export() {
     // Lists that show nothing have nothing to export; their menu entry is disabled.
-    if (shown_records().empty()) {
+    if (!shows_items()) {
         return;
     }
     const QFileInfo catalogue(catalogue_.path());

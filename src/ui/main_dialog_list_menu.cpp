@@ -29,7 +29,7 @@ void MainDialog::show_list_menu(LineListView* list, const QPoint& at) {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("list_menu"));
     list_menu_actions_.front()->setEnabled(list->current_selection() >= 0);
-    list_menu_actions_[1]->setEnabled(!shown_records().empty());
+    list_menu_actions_[1]->setEnabled(shows_items());
     for (QAction* action : list_menu_actions_) {
         menu.addAction(action);
     }
