@@ -20,7 +20,7 @@
 #include <QTimer>
 
 #include "ui/database_app.h"
-#include "ui/main_dialog.h"
+#include "ui/window/main_dialog.h"
 
 namespace {
 

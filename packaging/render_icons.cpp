@@ -12,7 +12,7 @@
 #include <array>
 #include <cstdio>
 
-#include "ui/artwork.h"
+#include "ui/widgets/artwork.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include "catalogue/chart_frontier.h"
 #include "catalogue/chart_model.h"
 #include "chart_sample_points.h"
-#include "ui/chart_layout.h"
-#include "ui/chart_painter.h"
-#include "ui/chart_raster.h"
+#include "ui/chart/chart_layout.h"
+#include "ui/chart/chart_painter.h"
+#include "ui/chart/chart_raster.h"
 
 namespace {
 

@@ -19,8 +19,8 @@
 #include <QPixmap>
 
 #include "chart_sample_points.h"
-#include "ui/chart_widget.h"
-#include "ui/chart_window.h"
+#include "ui/chart/chart_widget.h"
+#include "ui/chart/chart_window.h"
 
 namespace {
 

@@ -21,7 +21,8 @@
 #include "sort_comparison.h"
 #include "step_samples.h"
 #include "ui/database_app.h"
-#include "ui/main_dialog.h"
+#include "ui/window/main_dialog.h"
+#include "ui/window/page_lists.h"
 #include "window_probe.h"
 
 namespace {
@@ -52,7 +53,7 @@ std::string load_average() {
 }
 
 // One action as the user runs it, and the same steps split into the catalogue's part
-// (filter or search, sort) and the window's (fill_lists and paint).
+// (filter or search, sort) and the window's (filling the lists, and the paint).
 struct Action {
     std::string label;
     std::function<StepTime(WindowProbe&)> run;
@@ -68,7 +69,7 @@ void run_split(WindowProbe& probe, Action& action, torvane::CatalogueView& views
     const std::span<const torvane::Item* const> shown = views.show(action.query);
     action.core.add(core_watch.elapsed());
     const Stopwatch window_watch;
-    probe.dialog().fill_lists(shown);
+    probe.lists().show_view(shown, probe.catalogue());
     probe.settle();
     action.window.add(window_watch.elapsed());
 }
@@ -153,7 +154,7 @@ int main(int argc, char** argv) {
     const StepTime process_to_fill = process_watch.elapsed();
     const MemoryUse after_start = memory_use();
     const long items = probe.loaded();
-    const CatalogueShape shape = shape_of_catalogue(probe.catalogue());
+    const CatalogueShape shape = shape_of_catalogue(*probe.catalogue());
     const Targets targets = targets_for(items);
 
     std::vector<Action> actions = make_actions(shape);

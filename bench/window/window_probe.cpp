@@ -14,16 +14,20 @@
 #include <QScrollBar>
 #include <QTabBar>
 
-#include "ui/main_dialog.h"
+#include "ui/app/catalogue_file.h"
+#include "ui/window/catalogue_session.h"
+#include "ui/window/filter_panel.h"
+#include "ui/window/main_dialog.h"
+#include "ui/window/page_lists.h"
 
 namespace {
 
-constexpr std::array<const char*, MainDialog::page_count> list_names = {
+constexpr std::array<const char*, PageLists::page_count> list_names = {
     "weapons_list", "armour_list", "jewels_list", "bows_list", "abilities_list", "spells_list"};
 constexpr std::array<const char*, 3> sort_radio_names = {"sort_name_radio", "sort_efficacy_radio",
                                                          "sort_requirement_radio"};
 
-constexpr std::array<const char*, MainDialog::stat_row_count> stat_stems = {
+constexpr std::array<const char*, FilterPanel::row_count> stat_stems = {
     "level", "strength", "resistance", "agility", "wisdom", "intelligence", "attack"};
 
 // The number at the end of a counter such as "Oggetti Trovati: 12".
@@ -74,7 +78,8 @@ MemoryUse memory_use() {
 
 WindowProbe::WindowProbe() {
     const Stopwatch watch;
-    dialog_ = std::make_unique<MainDialog>(catalogue_);
+    // archive.dat in the current folder, as the program reads it.
+    dialog_ = std::make_unique<MainDialog>(CatalogueFile());
     construction_ = watch.elapsed();
     // Showing the window runs its initialisation: load, sort by name, fill.
     dialog_->show();
@@ -83,6 +88,14 @@ WindowProbe::WindowProbe() {
 }
 
 WindowProbe::~WindowProbe() = default;
+
+PageLists& WindowProbe::lists() const {
+    return *dialog_->findChild<PageLists*>(QStringLiteral("page_lists"));
+}
+
+const std::shared_ptr<const torvane::Catalogue>& WindowProbe::catalogue() const {
+    return dialog_->findChild<CatalogueSession*>(QStringLiteral("catalogue_session"))->catalogue();
+}
 
 QWidget* WindowProbe::child(const char* name) const {
     return dialog_->findChild<QWidget*>(QString::fromLatin1(name));

@@ -10,9 +10,10 @@
 
 #include <QString>
 
-#include "ui/catalogue_file.h"
+#include "catalogue/catalogue.h"
 
 class MainDialog;
+class PageLists;
 class QWidget;
 
 // Wall-clock and processor time of one step. On a machine shared with other work the
@@ -75,7 +76,9 @@ public:
     ScrollTiming scroll(int page, int steps);
 
     MainDialog& dialog() { return *dialog_; }
-    const torvane::Catalogue& catalogue() const { return catalogue_.catalogue(); }
+    // The window's page lists, which show a view.
+    PageLists& lists() const;
+    const std::shared_ptr<const torvane::Catalogue>& catalogue() const;
     // Runs what the window has queued and paints it, as the event loop would before the
     // next user input.
     void settle();
@@ -83,8 +86,6 @@ public:
 private:
     QWidget* child(const char* name) const;
 
-    // archive.dat in the current folder, as the program reads it.
-    CatalogueFile catalogue_;
     std::unique_ptr<MainDialog> dialog_;
     StepTime start_up_;
     StepTime construction_;

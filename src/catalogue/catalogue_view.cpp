@@ -35,8 +35,8 @@ private:
 
 } // namespace
 
-void CatalogueView::set_catalogue(const Catalogue& catalogue) {
-    catalogue_ = &catalogue;
+void CatalogueView::set_catalogue(std::shared_ptr<const Catalogue> catalogue) {
+    catalogue_ = std::move(catalogue);
     sorted_ = {};
     narrowed_ = {};
 }

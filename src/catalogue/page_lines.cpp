@@ -24,20 +24,22 @@ PageLines::Key PageLines::key(std::size_t row) const {
     return {true, 0, text(row)};
 }
 
-int PageLines::find(const Key& wanted) const {
+std::optional<std::size_t> PageLines::find(const Key& wanted) const {
     for (std::size_t row = 0; row < items.size(); ++row) {
         const Item* item = items[row];
         const bool match = wanted.header ? item == nullptr && text(row) == wanted.text
                                          : item != nullptr && item->category == wanted.category &&
                                                item->name() == wanted.text;
         if (match) {
-            return static_cast<int>(row);
+            return row;
         }
     }
-    return -1;
+    return std::nullopt;
 }
 
-std::array<PageLines, page_count> group_into_pages(std::span<const Item* const> view) {
+std::array<PageLines, page_count>
+group_into_pages(std::span<const Item* const> view,
+                 const std::shared_ptr<const Catalogue>& catalogue) {
     // The view's runs of one category, found by halving rather than by reading every record:
     // a million lines cost a few hundred record reads and a copy of their pointers.
     struct Run {
@@ -58,6 +60,7 @@ std::array<PageLines, page_count> group_into_pages(std::span<const Item* const> 
         lines[static_cast<std::size_t>(category_info(run.category).page)] += 1 + run.items.size();
     }
     for (std::size_t page = 0; page < pages.size(); ++page) {
+        pages[page].catalogue = catalogue;
         pages[page].items.reserve(lines[page]);
     }
     for (const Run& run : runs) {

@@ -2,11 +2,14 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "catalogue.h"
 #include "items/category_table.h"
 #include "items/item.h"
 
@@ -17,7 +20,8 @@ namespace torvane {
 //
 // An item line keeps its record, not a text: the description is rendered when the line is
 // shown or read. Lines of a million items then cost a pointer each, and descriptions nobody
-// looks at are never rendered. Whoever shows the lines keeps the catalogue of the records.
+// looks at are never rendered. The lines hold the catalogue of their records, which lives as
+// long as any lines of it do.
 struct PageLines {
     // What a line shows, kept apart from any record, to find the same line among others:
     // an item by its category and name, a header by its text.
@@ -28,6 +32,8 @@ struct PageLines {
         bool operator==(const Key&) const = default;
     };
 
+    // The catalogue the records belong to.
+    std::shared_ptr<const Catalogue> catalogue;
     // One entry per line: the record of an item line, or nullptr for a header line.
     std::vector<const Item*> items;
     // The header lines with their rows, in row order: at most one per category.
@@ -42,15 +48,17 @@ struct PageLines {
     // The text of an existing row. Windows-1252.
     std::string text(std::size_t row) const;
     Key key(std::size_t row) const;
-    // The first row with the key, or -1.
-    int find(const Key& wanted) const;
+    // The first row with the key, if there is one.
+    std::optional<std::size_t> find(const Key& wanted) const;
 };
 
 // Spreads a view, sorted by category first (as every view the window shows is), over the
 // pages its categories belong to: a header line where each category's items begin, then the
 // items, in the view's order. Items of the undefined category stand at the top of the first
-// page without a header.
-std::array<PageLines, page_count> group_into_pages(std::span<const Item* const> view);
+// page without a header. The view's records belong to catalogue, which the pages then hold.
+std::array<PageLines, page_count>
+group_into_pages(std::span<const Item* const> view,
+                 const std::shared_ptr<const Catalogue>& catalogue);
 
 // The records of the pages' item lines, page after page, each in its lines' order.
 std::vector<const Item*> records_of(std::span<const PageLines> pages);

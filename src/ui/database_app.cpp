@@ -4,12 +4,12 @@
 
 #include <QTimer>
 
-#include "app_identity.h"
-#include "artwork.h"
-#include "catalogue_file.h"
-#include "main_dialog.h"
-#include "message_box.h"
-#include "window_settings.h"
+#include "ui/app/app_identity.h"
+#include "ui/app/catalogue_file.h"
+#include "ui/app/window_settings.h"
+#include "ui/widgets/artwork.h"
+#include "ui/widgets/message_box.h"
+#include "ui/window/main_dialog.h"
 
 namespace {
 
@@ -38,7 +38,6 @@ int DatabaseApp::run(const QString& file) {
     if (screenshot_path_.isEmpty()) {
         settings.emplace();
     }
-    // Owned here, and released only after the window that shows its records.
     CatalogueFile catalogue =
         startup_catalogue(file, settings ? settings->memory().last_catalogue : QString());
     if (!file.isEmpty()) {
@@ -49,7 +48,7 @@ int DatabaseApp::run(const QString& file) {
                          QMessageBox::Warning);
         }
     }
-    MainDialog dialog(catalogue);
+    MainDialog dialog(std::move(catalogue));
     if (settings) {
         dialog.remember_in(*settings);
     }

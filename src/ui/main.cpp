@@ -1,7 +1,7 @@
 #include <iostream>
 
-#include "command_line.h"
 #include "database_app.h"
+#include "ui/app/command_line.h"
 
 int main(int argc, char** argv) {
     // Help, version and the checker run before the window's application exists, so they

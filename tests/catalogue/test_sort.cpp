@@ -182,8 +182,10 @@ TEST(SortResult, FromInOrderReverseOrderAndOneOutOfPlace) {
 }
 
 TEST(CatalogueViews, ShowWhatFilteringAndSortingTheSortedCatalogueShows) {
-    const Catalogue first = Catalogue::from_text(mixed_archive(3000, 11));
-    const Catalogue second = Catalogue::from_text(mixed_archive(500, 12));
+    const auto first =
+        std::make_shared<const Catalogue>(Catalogue::from_text(mixed_archive(3000, 11)));
+    const auto second =
+        std::make_shared<const Catalogue>(Catalogue::from_text(mixed_archive(500, 12)));
     // The same queries, asked in turn, in every order, of one catalogue and then the next:
     // views kept from an earlier query must never leak into a later one.
     std::vector<ViewQuery> queries(5);
@@ -197,8 +199,8 @@ TEST(CatalogueViews, ShowWhatFilteringAndSortingTheSortedCatalogueShows) {
     queries[4].kind = ViewQuery::Kind::search;
     queries[4].search_text = "n1";
     CatalogueView views;
-    for (const Catalogue* catalogue : {&first, &second}) {
-        views.set_catalogue(*catalogue);
+    for (const std::shared_ptr<const Catalogue>& catalogue : {first, second}) {
+        views.set_catalogue(catalogue);
         for (const SortMode mode : {sort_by_requirement, sort_by_name, sort_by_efficacy}) {
             ItemView whole = listing_order(*catalogue);
             sort(whole, mode);

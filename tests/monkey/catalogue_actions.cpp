@@ -14,7 +14,8 @@
 #include "file_dialog_answer.h"
 #include "monkey_actions.h"
 #include "session_files.h"
-#include "ui/main_dialog.h"
+#include "ui/window/main_dialog.h"
+#include "window_invariants.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ void save_shown_file(ActionTarget& target) {
     QTimer limit;
     limit.setSingleShot(true);
     QObject::connect(&limit, &QTimer::timeout, &reread, [&reread] { reread.exit(1); });
-    if (!target.files().save_version(window.catalogue_path(), target.random())) {
+    if (!target.files().save_version(shown_file(window), target.random())) {
         target.note("could not write the file");
         return;
     }
@@ -78,5 +79,5 @@ void save_shown_file(ActionTarget& target) {
 }
 
 void remove_shown_file(ActionTarget& target) {
-    QFile::remove(window_of(target).catalogue_path());
+    QFile::remove(shown_file(window_of(target)));
 }

@@ -10,8 +10,8 @@
 #include "file_dialog_answer.h"
 #include "monkey_actions.h"
 #include "session_files.h"
-#include "ui/chart_widget.h"
-#include "ui/chart_window.h"
+#include "ui/chart/chart_widget.h"
+#include "ui/chart/chart_window.h"
 
 namespace {
 

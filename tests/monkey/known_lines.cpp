@@ -9,7 +9,7 @@
 
 #include "catalogue/catalogue.h"
 #include "items/description.h"
-#include "ui/text_1252_codec.h"
+#include "ui/widgets/text_1252_codec.h"
 
 namespace {
 

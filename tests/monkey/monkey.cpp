@@ -14,7 +14,7 @@
 #include "action_target.h"
 #include "monkey_actions.h"
 #include "ui/database_app.h"
-#include "ui/main_dialog.h"
+#include "ui/window/main_dialog.h"
 #include "window_invariants.h"
 
 namespace {

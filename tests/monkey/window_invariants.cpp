@@ -6,7 +6,8 @@
 #include <QTabBar>
 
 #include "modal_answerer.h"
-#include "ui/main_dialog.h"
+#include "ui/window/catalogue_session.h"
+#include "ui/window/main_dialog.h"
 
 namespace {
 
@@ -37,6 +38,10 @@ std::string text(const QString& string) {
 
 } // namespace
 
+QString shown_file(const MainDialog& window) {
+    return window.findChild<CatalogueSession*>(QStringLiteral("catalogue_session"))->path();
+}
+
 WindowInvariants::WindowInvariants(MainDialog& dialog)
     : dialog_(dialog), tabs_(dialog.findChild<QTabBar*>(QStringLiteral("tab_control"))),
       loaded_label_(dialog.findChild<QLabel*>(QStringLiteral("loaded_label"))),
@@ -45,12 +50,12 @@ WindowInvariants::WindowInvariants(MainDialog& dialog)
     for (std::size_t page = 0; page < lists_.size(); ++page) {
         lists_[page] = dialog.findChild<QListView*>(QString::fromLatin1(list_names[page]));
     }
-    learn(dialog.catalogue_path());
+    learn(shown_file(dialog));
     // From the description the window opens with, it follows the user's picks only.
     expected_ =
         std::make_unique<ExpectedDescription>(dialog, lists_, known_, description_label_->text());
     QObject::connect(&dialog, &MainDialog::catalogue_read, &dialog, [this] {
-        learn(dialog_.catalogue_path());
+        learn(shown_file(dialog_));
         expected_->catalogue_read();
     });
 }

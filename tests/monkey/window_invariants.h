@@ -19,6 +19,9 @@ class QTabBar;
 // order, the description is the line the user picked last, a catalogue read again keeps the
 // selected items selected, no message box stays open, the wait cursor is gone and only the
 // current page's list shows.
+// The catalogue file the window shows, or looked for.
+QString shown_file(const MainDialog& window);
+
 class WindowInvariants {
 public:
     static constexpr int page_count = ExpectedDescription::page_count;

@@ -53,12 +53,11 @@ DialogHarness::DialogHarness(const QByteArray* archive, const ProgramStart* prog
     QDir::setCurrent(directory_.path());
     if (program != nullptr) {
         settings_ = std::make_unique<WindowSettings>();
-        catalogue_ = std::make_unique<CatalogueFile>(
+        dialog_ = std::make_unique<MainDialog>(
             startup_catalogue(program->named, settings_->memory().last_catalogue));
     } else {
-        catalogue_ = std::make_unique<CatalogueFile>();
+        dialog_ = std::make_unique<MainDialog>(CatalogueFile());
     }
-    dialog_ = std::make_unique<MainDialog>(*catalogue_);
     if (settings_ != nullptr) {
         dialog_->remember_in(*settings_);
     }
@@ -67,9 +66,7 @@ DialogHarness::DialogHarness(const QByteArray* archive, const ProgramStart* prog
 }
 
 DialogHarness::~DialogHarness() {
-    // The window's lists point into the catalogue's records, so it goes first.
     dialog_.reset();
-    catalogue_.reset();
     QDir::setCurrent(previous_directory_);
     if (previous_config_.isNull()) {
         qunsetenv("XDG_CONFIG_HOME");

@@ -9,9 +9,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "ui/catalogue_file.h"
-#include "ui/main_dialog.h"
-#include "ui/window_settings.h"
+#include "ui/app/window_settings.h"
+#include "ui/window/catalogue_session.h"
+#include "ui/window/filter_panel.h"
+#include "ui/window/main_dialog.h"
 
 // How long a wait for the window system may take before the test counts it as hung. Every
 // wait returns as soon as its condition holds, so only a hang ever waits this long; a busy
@@ -43,7 +44,12 @@ public:
     DialogHarness& operator=(const DialogHarness&) = delete;
 
     MainDialog& dialog() { return *dialog_; }
-    CatalogueFile& catalogue() { return *catalogue_; }
+    // The window's parts, as the window names them.
+    template <typename Part> Part& part(const char* name) const {
+        return *dialog_->findChild<Part*>(QString::fromLatin1(name));
+    }
+    FilterPanel& filter() const { return part<FilterPanel>("filter_panel"); }
+    CatalogueSession& session() const { return part<CatalogueSession>("catalogue_session"); }
     // The fresh current directory.
     QString directory() const { return directory_.path(); }
     bool ready() const { return ready_; }
@@ -70,7 +76,6 @@ private:
     QString previous_directory_;
     QByteArray previous_config_;
     std::unique_ptr<WindowSettings> settings_;
-    std::unique_ptr<CatalogueFile> catalogue_;
     std::unique_ptr<MainDialog> dialog_;
     bool ready_ = false;
 };

@@ -8,8 +8,8 @@
 #include <QTest>
 
 #include "dialog_test_support.h"
-#include "ui/chart_widget.h"
-#include "ui/chart_window.h"
+#include "ui/chart/chart_widget.h"
+#include "ui/chart/chart_window.h"
 
 namespace {
 

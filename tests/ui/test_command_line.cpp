@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "ui/command_line.h"
+#include "ui/app/command_line.h"
 
 namespace {
 

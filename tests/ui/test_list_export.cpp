@@ -140,7 +140,7 @@ void ListExportTest::exports_the_shown_items_in_their_order() {
     QVERIFY(harness.ready());
     const QDir directory(harness.directory());
     const QString proposed =
-        QFileInfo(harness.catalogue().path()).dir().filePath(QStringLiteral("archive.csv"));
+        QFileInfo(harness.session().path()).dir().filePath(QStringLiteral("archive.csv"));
 
     // From the lists' menu, to a name typed without its suffix.
     QStringList entries;

@@ -7,8 +7,9 @@
 #include <QTest>
 
 #include "dialog_test_support.h"
-#include "ui/chart_widget.h"
-#include "ui/chart_window.h"
+#include "ui/chart/chart_widget.h"
+#include "ui/chart/chart_window.h"
+#include "ui/window/chart_link.h"
 
 class ChartLinkTest : public QObject {
     Q_OBJECT
@@ -27,7 +28,7 @@ ChartWidget* open_chart(DialogHarness& harness) {
         return nullptr;
     }
     action->trigger();
-    ChartWindow* window = harness.dialog().chart_window();
+    ChartWindow* window = harness.part<ChartLink>("chart_link").chart_window();
     return window != nullptr && window->isVisible() ? window->chart() : nullptr;
 }
 
@@ -50,7 +51,7 @@ void ChartLinkTest::chart_follows_a_filter_only_while_open() {
     QCOMPARE(chart->model().size(), 3U);
 
     // Closed, the chart is left alone; opened again, it shows the lists as they are.
-    harness.dialog().chart_window()->close();
+    harness.part<ChartLink>("chart_link").chart_window()->close();
     harness.set_edit_text("strength_min_edit", QStringLiteral("15"));
     click_button(harness, "filter_button");
     QCOMPARE(item_names(harness, "weapons_list").size(), 1);
@@ -79,7 +80,9 @@ void ChartLinkTest::picking_a_point_selects_and_describes_its_line() {
     // last, whichever side picked it.
     harness.click_line("weapons_list", 0);
     QCOMPARE(chart->selected_index(), std::optional<std::uint32_t>(0));
-    emit harness.dialog().chart_window()->item_picked(static_cast<quint32>(ascia));
+    emit harness.part<ChartLink>("chart_link")
+        .chart_window()
+        ->item_picked(static_cast<quint32>(ascia));
     QCOMPARE(harness.label_text("description_label"), harness.lines("weapons_list")[ascia]);
     QCOMPARE(chart->selected_index(), std::optional<std::uint32_t>(ascia));
 }
@@ -90,7 +93,7 @@ void ChartLinkTest::chart_follows_the_page() {
     QVERIFY(harness.ready());
     // Ctrl+G from the box that has the focus at start-up.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::ControlModifier);
-    ChartWindow* window = harness.dialog().chart_window();
+    ChartWindow* window = harness.part<ChartLink>("chart_link").chart_window();
     QVERIFY(window != nullptr);
     QVERIFY(window->isVisible());
     ChartWidget* chart = window->chart();

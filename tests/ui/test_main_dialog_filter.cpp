@@ -113,7 +113,7 @@ void FilterTest::search_lower_cases_the_query() {
     harness.set_edit_text("search_edit", QStringLiteral("CO"));
     click_button(harness, "search_button");
     QCOMPARE(harness.edit_text("search_edit"), QStringLiteral("co"));
-    QCOMPARE(harness.dialog().form().search_text, std::string("co"));
+    QCOMPARE(harness.filter().form().search_text, std::string("co"));
     QCOMPARE(harness.label_text("found_label"), found_text(4));
     QCOMPARE(item_names(harness, "weapons_list"), QStringList{QStringLiteral("Spada Corta")});
     QCOMPARE(item_names(harness, "armour_list"), QStringList{QStringLiteral("Cotta di Maglia")});
@@ -160,7 +160,7 @@ void FilterTest::sort_choice_applies_at_the_next_action() {
     QCOMPARE(weapons(), by_name);
 
     click_button(harness, "sort_efficacy_radio");
-    QCOMPARE(harness.dialog().sort_mode(), torvane::sort_by_efficacy);
+    QCOMPARE(harness.filter().sort_mode(), torvane::sort_by_efficacy);
     QCOMPARE(weapons(), by_name);
     click_button(harness, "filter_button");
     QCOMPARE(weapons(), by_efficacy);
@@ -171,7 +171,7 @@ void FilterTest::sort_choice_applies_at_the_next_action() {
     QCOMPARE(weapons(), by_requirement);
 
     click_button(harness, "sort_name_radio");
-    QCOMPARE(harness.dialog().sort_mode(), torvane::sort_by_name);
+    QCOMPARE(harness.filter().sort_mode(), torvane::sort_by_name);
     click_button(harness, "filter_button");
     QCOMPARE(weapons(), by_name);
 }

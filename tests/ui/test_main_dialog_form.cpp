@@ -88,7 +88,7 @@ void FormTest::a_box_without_an_integer_stops_the_read() {
     QCOMPARE(prompt.text, QStringLiteral("Immettere un numero intero."));
     QCOMPARE(prompt.buttons, 1);
 
-    const DialogForm& form = harness.dialog().form();
+    const FilterForm& form = harness.filter().form();
     QCOMPARE(form.strength_max, 7);
     QCOMPARE(form.intelligence_max, 8);
     QCOMPARE(form.level_max, 0);
@@ -180,7 +180,8 @@ void FormTest::mnemonics_and_escape() {
     QCOMPARE(QApplication::focusWidget(), harness.child<QWidget>("level_min_edit"));
     QVERIFY(harness.child<QPushButton>("filter_button")->isDefault());
     QTest::keyClick(&dialog, Qt::Key_Q, Qt::AltModifier);
-    QTRY_COMPARE_WITH_TIMEOUT(dialog.sort_mode(), torvane::sort_by_requirement, hang_timeout_ms);
+    QTRY_COMPARE_WITH_TIMEOUT(harness.filter().sort_mode(), torvane::sort_by_requirement,
+                              hang_timeout_ms);
     // The description frame holds no tab stop: its mnemonic moves on to the next one, the
     // tab control, and Enter filters from there.
     QTest::keyClick(&dialog, Qt::Key_D, Qt::AltModifier);

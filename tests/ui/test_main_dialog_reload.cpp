@@ -60,7 +60,7 @@ void ReloadTest::reload_keeps_page_order_boxes_and_selection() {
     harness.set_edit_text("level_max_edit", QStringLiteral("7"));
 
     QVERIFY(save_by_rename(QDir(harness.directory()).filePath("archive.dat"), edited_sample()));
-    QVERIFY(harness.dialog().reload_catalogue());
+    QVERIFY(harness.session().reload());
 
     QCOMPARE(harness.label_text("loaded_label"), QStringLiteral("Oggetti Caricati: 13"));
     QCOMPARE(harness.child<QTabBar>("tab_control")->currentIndex(), 1);
@@ -134,8 +134,7 @@ void ReloadTest::a_file_that_cannot_be_read_changes_nothing() {
     QVERIFY(harness.ready());
     const QStringList weapons = harness.lines("weapons_list");
     const QString missing = QDir(harness.directory()).filePath("manca.dat");
-    const ModalRecord shown =
-        answer_modals([&] { QVERIFY(!harness.dialog().open_catalogue(missing)); });
+    const ModalRecord shown = answer_modals([&] { QVERIFY(!harness.session().open(missing)); });
     QCOMPARE(shown.count, 1);
     QVERIFY(shown.text.contains(missing) && shown.text.contains("non esiste"));
     QCOMPARE(harness.lines("weapons_list"), weapons);
@@ -144,7 +143,7 @@ void ReloadTest::a_file_that_cannot_be_read_changes_nothing() {
 
     // The shown file gone: reading it again says so and keeps what is shown.
     QVERIFY(QFile::remove(QDir(harness.directory()).filePath("archive.dat")));
-    const ModalRecord again = answer_modals([&] { QVERIFY(!harness.dialog().reload_catalogue()); });
+    const ModalRecord again = answer_modals([&] { QVERIFY(!harness.session().reload()); });
     QCOMPARE(again.count, 1);
     QCOMPARE(harness.lines("weapons_list"), weapons);
 }
@@ -199,7 +198,7 @@ void ReloadTest::another_file_by_dialog_drop_or_folder() {
     QCOMPARE(harness.dialog().windowTitle(), QStringLiteral("Torvane Database 1.1.1.0ß"));
 
     // A folder stands for its archive.dat.
-    QVERIFY(harness.dialog().open_catalogue(directory.filePath("altri")));
+    QVERIFY(harness.session().open(directory.filePath("altri")));
     QCOMPARE(harness.label_text("loaded_label"), QStringLiteral("Oggetti Caricati: 13"));
 }
 

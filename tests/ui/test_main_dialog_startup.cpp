@@ -58,7 +58,7 @@ void StartupTest::shows_the_catalogue_sorted_with_focus_on_the_first_box() {
     QVERIFY(!harness.child<QRadioButton>("sort_requirement_radio")->isChecked());
     QVERIFY(!harness.child<QCheckBox>("min_check")->isChecked());
     QVERIFY(!harness.child<QCheckBox>("max_check")->isChecked());
-    QCOMPARE(harness.dialog().sort_mode(), torvane::sort_by_name);
+    QCOMPARE(harness.filter().sort_mode(), torvane::sort_by_name);
     for (const char* edit : stat_edits) {
         QCOMPARE(harness.edit_text(edit), QStringLiteral("0"));
     }
@@ -162,14 +162,14 @@ void StartupTest::paths_outside_the_code_page_read_as_written() {
     QVERIFY(harness.label_text("description_label").contains(QDir::toNativeSeparators(missing)));
 
     const QString file = there.filePath(folder + QStringLiteral(".dat"));
-    const ModalRecord failure = answer_modals([&] { harness.dialog().open_catalogue(file); });
+    const ModalRecord failure = answer_modals([&] { harness.session().open(file); });
     QCOMPARE(failure.count, 1);
     QVERIFY2(failure.text.contains(QDir::toNativeSeparators(file)), qPrintable(failure.text));
 
     QFile catalogue(file);
     QVERIFY(catalogue.open(QIODevice::WriteOnly) && catalogue.write(sample_archive()) > 0);
     catalogue.close();
-    QVERIFY(harness.dialog().open_catalogue(file));
+    QVERIFY(harness.session().open(file));
     QCOMPARE(harness.dialog().windowTitle(),
              QStringLiteral("Torvane Database 1.1.1.0ß — %1.dat").arg(folder));
 }
@@ -256,7 +256,7 @@ void StartupTest::spin_arrows_stop_at_the_row_range() {
     QCOMPARE(harness.child<QWidget>("level_min_spin")->focusPolicy(), Qt::NoFocus);
 
     // Stepping does not read the form: the member keeps its value until an action.
-    QCOMPARE(harness.dialog().form().level_min, 0);
+    QCOMPARE(harness.filter().form().level_min, 0);
 }
 
 void StartupTest::search_box_refuses_the_129th_character() {
@@ -270,7 +270,7 @@ void StartupTest::search_box_refuses_the_129th_character() {
 
     // A full box still searches, and the form write keeps the limit.
     QTest::keyClick(search, Qt::Key_Return);
-    QCOMPARE(harness.dialog().form().search_text, std::string(128, 'z'));
+    QCOMPARE(harness.filter().form().search_text, std::string(128, 'z'));
     QCOMPARE(harness.label_text("found_label"), QStringLiteral("Oggetti Trovati: 0"));
     QCOMPARE(search->maxLength(), 128);
     QCOMPARE(search->text().size(), 128);

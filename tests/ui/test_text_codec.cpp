@@ -1,8 +1,8 @@
 // The window's edge: Windows-1252 bytes to Unicode and back, and the number boxes' integers.
 #include <QTest>
 
-#include "ui/form_exchange.h"
-#include "ui/text_1252_codec.h"
+#include "ui/widgets/form_int.h"
+#include "ui/widgets/text_1252_codec.h"
 
 class TextCodecTest : public QObject {
     Q_OBJECT

@@ -8,8 +8,8 @@
 #include <QTest>
 
 #include "dialog_test_support.h"
-#include "ui/dialog_units.h"
-#include "ui/spin_button.h"
+#include "ui/widgets/dialog_units.h"
+#include "ui/widgets/spin_button.h"
 
 namespace {
 
@@ -130,22 +130,22 @@ void WindowControlsTest::spin_ranges() {
 void WindowControlsTest::form_reads_the_boxes_in_order() {
     DialogHarness harness(nullptr);
     QVERIFY(harness.ready());
-    using Member = std::int32_t DialogForm::*;
+    using Member = std::int32_t FilterForm::*;
     const std::pair<const char*, Member> order[] = {
-        {"strength_max_edit", &DialogForm::strength_max},
-        {"intelligence_max_edit", &DialogForm::intelligence_max},
-        {"level_max_edit", &DialogForm::level_max},
-        {"resistance_max_edit", &DialogForm::resistance_max},
-        {"wisdom_max_edit", &DialogForm::wisdom_max},
-        {"agility_max_edit", &DialogForm::agility_max},
-        {"attack_max_edit", &DialogForm::attack_max},
-        {"agility_min_edit", &DialogForm::agility_min},
-        {"attack_min_edit", &DialogForm::attack_min},
-        {"strength_min_edit", &DialogForm::strength_min},
-        {"intelligence_min_edit", &DialogForm::intelligence_min},
-        {"level_min_edit", &DialogForm::level_min},
-        {"resistance_min_edit", &DialogForm::resistance_min},
-        {"wisdom_min_edit", &DialogForm::wisdom_min},
+        {"strength_max_edit", &FilterForm::strength_max},
+        {"intelligence_max_edit", &FilterForm::intelligence_max},
+        {"level_max_edit", &FilterForm::level_max},
+        {"resistance_max_edit", &FilterForm::resistance_max},
+        {"wisdom_max_edit", &FilterForm::wisdom_max},
+        {"agility_max_edit", &FilterForm::agility_max},
+        {"attack_max_edit", &FilterForm::attack_max},
+        {"agility_min_edit", &FilterForm::agility_min},
+        {"attack_min_edit", &FilterForm::attack_min},
+        {"strength_min_edit", &FilterForm::strength_min},
+        {"intelligence_min_edit", &FilterForm::intelligence_min},
+        {"level_min_edit", &FilterForm::level_min},
+        {"resistance_min_edit", &FilterForm::resistance_min},
+        {"wisdom_min_edit", &FilterForm::wisdom_min},
     };
     const int boxes = static_cast<int>(std::size(order));
     // A box that holds no integer stops the read: the boxes before it are read, the rest not.
@@ -157,7 +157,7 @@ void WindowControlsTest::form_reads_the_boxes_in_order() {
         const ModalRecord prompt = answer_modals([&] { click_button(harness, "filter_button"); });
         QCOMPARE(prompt.count, 1);
         for (int i = 0; i < boxes; ++i) {
-            const bool read = harness.dialog().form().*order[i].second == 100 * bad + i + 1;
+            const bool read = harness.filter().form().*order[i].second == 100 * bad + i + 1;
             QVERIFY2(read == (i < bad), order[i].first);
         }
     }

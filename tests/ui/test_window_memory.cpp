@@ -29,7 +29,7 @@ bool is_designed(DialogHarness& harness) {
     return dialog.size() == dialog.minimumSize() &&
            harness.child<QTabBar>("tab_control")->currentIndex() == 0 &&
            harness.list("weapons_list")->isVisible() &&
-           dialog.sort_mode() == torvane::sort_by_name &&
+           harness.filter().sort_mode() == torvane::sort_by_name &&
            harness.child<QRadioButton>("sort_name_radio")->isChecked();
 }
 
@@ -83,11 +83,11 @@ void WindowMemoryTest::the_next_start_returns_to_the_last_window() {
     const ProgramStart again{config.path(), QString()};
     DialogHarness harness(nullptr, &again);
     QVERIFY(harness.ready());
-    QCOMPARE(harness.dialog().catalogue_path(), catalogue);
+    QCOMPARE(harness.session().path(), catalogue);
     QCOMPARE(harness.label_text("loaded_label"), QStringLiteral("Oggetti Caricati: 12"));
     QCOMPARE(harness.child<QTabBar>("tab_control")->currentIndex(), 3);
     QVERIFY(harness.list("bows_list")->isVisible());
-    QCOMPARE(harness.dialog().sort_mode(), torvane::sort_by_efficacy);
+    QCOMPARE(harness.filter().sort_mode(), torvane::sort_by_efficacy);
     QVERIFY(harness.child<QRadioButton>("sort_efficacy_radio")->isChecked());
     QCOMPARE(harness.dialog().size(), harness.dialog().minimumSize() + grown);
 }
@@ -144,7 +144,7 @@ void WindowMemoryTest::startup_order() {
         return path.startsWith(QLatin1String("./")) ? here.filePath(path.mid(2))
                                                     : files.filePath(path);
     };
-    QCOMPARE(harness.dialog().catalogue_path(), where(opened));
+    QCOMPARE(harness.session().path(), where(opened));
     if (!QFile::exists(where(opened))) {
         // The empty window names the file it looked for.
         QVERIFY(harness.label_text("description_label")

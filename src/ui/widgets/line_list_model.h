@@ -1,0 +1,34 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <QAbstractListModel>
+
+#include "catalogue/page_lines.h"
+
+// A line as a list shows it; empty for a row the lines do not have.
+QString shown_line(const torvane::PageLines& lines, std::size_t row);
+
+// Windows-1252 lines for a list view, converted to Unicode only for the rows asked for. The
+// lines are shared with whoever else shows them (the chart), and keep their records alive.
+class LineListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    explicit LineListModel(QObject* parent = nullptr);
+
+    // Replaces every line in one model reset.
+    void replace(std::shared_ptr<const torvane::PageLines> lines);
+
+    int count() const { return static_cast<int>(lines_->size()); }
+    // The line's bytes; nothing when the row does not exist.
+    std::optional<std::string> line(int row) const;
+    const std::shared_ptr<const torvane::PageLines>& lines() const { return lines_; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+private:
+    std::shared_ptr<const torvane::PageLines> lines_;
+};
