@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "dialog_test_support.h"
+#include "support/dialog_test_support.h"
 #include "ui/chart/chart_widget.h"
 #include "ui/chart/chart_window.h"
 

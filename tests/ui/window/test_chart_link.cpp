@@ -6,7 +6,7 @@
 #include <QTabBar>
 #include <QTest>
 
-#include "dialog_test_support.h"
+#include "support/dialog_test_support.h"
 #include "ui/chart/chart_widget.h"
 #include "ui/chart/chart_window.h"
 #include "ui/window/chart_link.h"
@@ -116,4 +116,4 @@ void ChartLinkTest::chart_follows_the_page() {
 }
 
 QTEST_MAIN(ChartLinkTest)
-#include "test_main_dialog_chart.moc"
+#include "test_chart_link.moc"

@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "dialog_test_support.h"
+#include "support/dialog_test_support.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <QTextDocument>
 #include <QTimer>
 
-#include "dialog_test_support.h"
+#include "support/dialog_test_support.h"
 
 class ListsTest : public QObject {
     Q_OBJECT
@@ -354,4 +354,4 @@ void ListsTest::ctrl_c_and_the_menu_copy_the_selected_line() {
 }
 
 QTEST_MAIN(ListsTest)
-#include "test_main_dialog_lists.moc"
+#include "test_page_lists.moc"

@@ -14,7 +14,7 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "dialog_test_support.h"
+#include "support/dialog_test_support.h"
 
 namespace {
 
@@ -203,4 +203,4 @@ void ReloadTest::another_file_by_dialog_drop_or_folder() {
 }
 
 QTEST_MAIN(ReloadTest)
-#include "test_main_dialog_reload.moc"
+#include "test_catalogue_session.moc"

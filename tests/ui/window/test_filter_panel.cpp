@@ -8,7 +8,7 @@
 #include <QTabBar>
 #include <QTest>
 
-#include "dialog_test_support.h"
+#include "support/dialog_test_support.h"
 
 class FilterTest : public QObject {
     Q_OBJECT
@@ -177,4 +177,4 @@ void FilterTest::sort_choice_applies_at_the_next_action() {
 }
 
 QTEST_MAIN(FilterTest)
-#include "test_main_dialog_filter.moc"
+#include "test_filter_panel.moc"

@@ -3,7 +3,7 @@
 #include <QTabBar>
 #include <QTest>
 
-#include "dialog_test_support.h"
+#include "support/dialog_test_support.h"
 
 namespace {
 

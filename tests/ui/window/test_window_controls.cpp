@@ -7,7 +7,7 @@
 #include <QTabBar>
 #include <QTest>
 
-#include "dialog_test_support.h"
+#include "support/dialog_test_support.h"
 #include "ui/widgets/dialog_units.h"
 #include "ui/widgets/spin_button.h"
 

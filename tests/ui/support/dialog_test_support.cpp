@@ -1,4 +1,4 @@
-#include "dialog_test_support.h"
+#include "support/dialog_test_support.h"
 
 #include <QAbstractButton>
 #include <QApplication>

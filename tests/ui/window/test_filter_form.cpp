@@ -8,7 +8,7 @@
 #include <QTabBar>
 #include <QTest>
 
-#include "dialog_test_support.h"
+#include "support/dialog_test_support.h"
 
 class FormTest : public QObject {
     Q_OBJECT
@@ -220,4 +220,4 @@ void FormTest::tab_follows_the_template_order() {
 }
 
 QTEST_MAIN(FormTest)
-#include "test_main_dialog_form.moc"
+#include "test_filter_form.moc"

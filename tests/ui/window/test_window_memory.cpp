@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "dialog_test_support.h"
+#include "support/dialog_test_support.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "dialog_test_support.h"
+#include "support/dialog_test_support.h"
 
 namespace {
 
@@ -217,4 +217,4 @@ void ListExportTest::never_writes_over_the_catalogue() {
 }
 
 QTEST_MAIN(ListExportTest)
-#include "test_list_export.moc"
+#include "test_export_command.moc"
