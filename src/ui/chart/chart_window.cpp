@@ -1,10 +1,10 @@
 #include "chart_window.h"
 
+#include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QKeySequence>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "ui/chart/chart_widget.h"
@@ -20,10 +20,21 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window), chart_(
     // categories beside the axes.
     resize(600, 430);
     connect(chart_, &ChartWidget::item_picked, this, &ChartWindow::item_picked);
-    auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
-    connect(save, &QShortcut::activated, this, &ChartWindow::on_save);
-    auto* close_window = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(close_window, &QShortcut::activated, this, &QWidget::close);
+    const auto add_command = [this](const char* name, const QString& text,
+                                    const QKeySequence& keys) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        return action;
+    };
+    connect(add_command("save_chart_action", QStringLiteral("&Salva immagine…"),
+                        QKeySequence(Qt::CTRL | Qt::Key_S)),
+            &QAction::triggered, this, &ChartWindow::on_save);
+    connect(
+        add_command("close_chart_action", QStringLiteral("&Chiudi"), QKeySequence(Qt::Key_Escape)),
+        &QAction::triggered, this, &QWidget::close);
 }
 
 void ChartWindow::set_page(const QString& page) {
