@@ -1,6 +1,10 @@
 #include "line_list_model.h"
 
+#include <algorithm>
 #include <utility>
+
+#include <QBrush>
+#include <QColor>
 
 #include "ui/widgets/text_1252_codec.h"
 
@@ -15,7 +19,33 @@ LineListModel::LineListModel(QObject* parent)
 void LineListModel::replace(std::shared_ptr<const torvane::PageLines> lines) {
     beginResetModel();
     lines_ = std::move(lines);
+    highlighted_.clear();
     endResetModel();
+}
+
+void LineListModel::highlight(std::vector<std::size_t> rows) {
+    if (rows == highlighted_) {
+        return;
+    }
+    std::swap(highlighted_, rows);
+    // One signal for every row between the first and the last that change look: a view
+    // repaints only what it shows of them.
+    auto first = static_cast<std::size_t>(count());
+    std::size_t last = 0;
+    for (const std::vector<std::size_t>* changed : {&rows, &highlighted_}) {
+        if (!changed->empty()) {
+            first = std::min(first, changed->front());
+            last = std::max(last, changed->back());
+        }
+    }
+    if (first <= last) {
+        emit dataChanged(index(static_cast<int>(first), 0), index(static_cast<int>(last), 0),
+                         {Qt::BackgroundRole});
+    }
+}
+
+bool LineListModel::highlighted(std::size_t row) const {
+    return std::binary_search(highlighted_.begin(), highlighted_.end(), row);
 }
 
 std::optional<std::string> LineListModel::line(int row) const {
@@ -43,6 +73,12 @@ QVariant LineListModel::data(const QModelIndex& index, int role) const {
         return QStringLiteral("<p style=\"white-space:pre-wrap\">") +
                shown_line(*lines_, static_cast<std::size_t>(index.row())).toHtmlEscaped() +
                QStringLiteral("</p>");
+    case Qt::BackgroundRole:
+        // The colour a text editor marks what it found with; the selection's colour stays
+        // the line picked.
+        return highlighted(static_cast<std::size_t>(index.row()))
+                   ? QVariant(QBrush(QColor(0xFF, 0xE8, 0x7C)))
+                   : QVariant();
     default:
         return {};
     }

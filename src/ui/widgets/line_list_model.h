@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QAbstractListModel>
 
@@ -18,8 +19,10 @@ class LineListModel : public QAbstractListModel {
 public:
     explicit LineListModel(QObject* parent = nullptr);
 
-    // Replaces every line in one model reset.
+    // Replaces every line in one model reset; no line stays highlighted.
     void replace(std::shared_ptr<const torvane::PageLines> lines);
+    // Highlights these rows (ascending), and no others: what a search found.
+    void highlight(std::vector<std::size_t> rows);
 
     int count() const { return static_cast<int>(lines_->size()); }
     // The line's bytes; nothing when the row does not exist.
@@ -30,5 +33,8 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
+    bool highlighted(std::size_t row) const;
+
     std::shared_ptr<const torvane::PageLines> lines_;
+    std::vector<std::size_t> highlighted_;
 };

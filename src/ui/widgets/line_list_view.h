@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QListView>
 
@@ -26,6 +27,8 @@ public:
     std::optional<std::string> line_bytes(int row) const { return model_->line(row); }
     std::optional<QString> line_text(int row) const;
     const std::shared_ptr<const torvane::PageLines>& lines() const { return model_->lines(); }
+    // Highlights these rows (ascending), and no others.
+    void highlight(std::vector<std::size_t> rows) { model_->highlight(std::move(rows)); }
     // Selects the row as the user would, but without telling anyone; none selects nothing.
     void select_quietly(std::optional<int> row);
     // Puts the selected line on the clipboard; false, leaving the clipboard alone, when no

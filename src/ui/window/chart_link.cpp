@@ -33,7 +33,7 @@ void ChartLink::show_chart() {
         chart_window_ = new ChartWindow(window_);
         chart_window_->setObjectName(QStringLiteral("chart_window"));
         connect(chart_window_, &ChartWindow::item_picked, this,
-                [this](quint32 row) { lists_.pick(static_cast<int>(row)); });
+                [this](quint32 row) { lists_.pick(lists_.current_page(), static_cast<int>(row)); });
     }
     // Shown first: the update below skips a closed window.
     chart_window_->show();

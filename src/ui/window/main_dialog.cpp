@@ -16,6 +16,7 @@
 #include "ui/window/description_box.h"
 #include "ui/window/export_command.h"
 #include "ui/window/filter_panel.h"
+#include "ui/window/find_bar.h"
 #include "ui/window/header_panel.h"
 #include "ui/window/page_lists.h"
 
@@ -46,6 +47,8 @@ MainDialog::MainDialog(CatalogueFile catalogue, QWidget* parent)
     exit->setAccessibleName(QStringLiteral("Esci"));
     exit->setAccessibleDescription(QStringLiteral("Chiude il programma"));
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
+    // Over the lists, after every control of the design in the tab order.
+    new FindBar(*lists_, this, layout_);
 
     session_ = new CatalogueSession(std::move(catalogue), this);
     export_ = new ExportCommand(*lists_, *session_, this);

@@ -114,8 +114,8 @@ void PageLists::create_tab_control(StretchLayout& layout) {
 void PageLists::create_lists(StretchLayout& layout) {
     for (int page = 0; page < page_count; ++page) {
         const PageText& text = pages[static_cast<std::size_t>(page)];
-        LineListView* view = layout.place(new LineListView(window_), {120, 75, 260, 146},
-                                          text.list_name, StretchLayout::Stretch::lists);
+        auto* view = new LineListView(window_);
+        view->setObjectName(QString::fromLatin1(text.list_name));
         lists_[static_cast<std::size_t>(page)] = view;
         describe(view, QString::fromUtf8(text.accessible_name),
                  QString::fromUtf8(text.accessible_description));
@@ -132,6 +132,11 @@ void PageLists::create_lists(StretchLayout& layout) {
         connect(view, &QWidget::customContextMenuRequested, this,
                 [this, view](const QPoint& at) { show_menu(view, at); });
     }
+    // All six on one rectangle, less what a bar over their bottom takes while it shows.
+    layout.follow({120, 75, 260, 146}, StretchLayout::Stretch::lists, [this](const QRect& rect) {
+        lists_rect_ = rect;
+        place_lists();
+    });
 }
 
 void PageLists::create_commands() {
@@ -230,6 +235,22 @@ void PageLists::focus_tab(int page) {
     tab_bar_->setCurrentIndex(page);
 }
 
+void PageLists::reserve_bottom(int height) {
+    reserved_bottom_ = height;
+    place_lists();
+}
+
+void PageLists::place_lists() {
+    const QRect rect = lists_rect_.adjusted(0, 0, 0, -reserved_bottom_);
+    for (LineListView* view : lists_) {
+        view->setGeometry(rect);
+    }
+}
+
+void PageLists::focus_list() {
+    list(current_page())->setFocus(Qt::OtherFocusReason);
+}
+
 QString PageLists::page_title(int page) const {
     return without_mnemonics(tab_bar_->tabText(page));
 }
@@ -242,14 +263,33 @@ std::optional<int> PageLists::selected_row(int page) const {
     return list(page)->current_selection();
 }
 
-void PageLists::pick(int row) {
-    const int page = current_page();
+void PageLists::pick(int page, int row) {
     LineListView* view = list(page);
-    if (row < 0 || row >= view->line_count() || view->current_selection() == row) {
+    if (row < 0 || row >= view->line_count()) {
+        return;
+    }
+    set_current_page(page);
+    if (view->current_selection() == row) {
         return;
     }
     view->select_quietly(row);
     on_list_select(page);
+}
+
+void PageLists::show_line(int page, int row) {
+    LineListView* view = list(page);
+    if (row < 0 || row >= view->line_count()) {
+        return;
+    }
+    set_current_page(page);
+    if (view->current_selection() != row) {
+        view->select_quietly(row);
+    }
+    on_list_select(page);
+}
+
+void PageLists::highlight(int page, std::vector<std::size_t> rows) {
+    list(page)->highlight(std::move(rows));
 }
 
 std::vector<const torvane::Item*> PageLists::shown_records() const {

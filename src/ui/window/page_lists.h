@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 
 #include "catalogue/catalogue.h"
@@ -47,15 +48,24 @@ public:
     void set_current_page(int page);
     // The focus to the tab bar and the page's tab selected, as a key that picks a page does.
     void focus_tab(int page);
+    // The focus to the list of the page on show.
+    void focus_list();
+    // Leaves so many pixels at the bottom of the lists' rectangle to a bar over it.
+    void reserve_bottom(int height);
     // The page's name as its tab reads, without the mnemonic's mark.
     QString page_title(int page) const;
 
     // The lines a page shows, which keep their records alive for as long as they are held.
     std::shared_ptr<const torvane::PageLines> lines(int page) const;
     std::optional<int> selected_row(int page) const;
-    // Selects the line of the page on show as a click on it does: a line already selected
+    // Shows the page and selects the line as a click on it does: a line already selected
     // stays as it is; another becomes the line picked last.
-    void pick(int row);
+    void pick(int page, int row);
+    // Shows the page and selects the line, which becomes the line picked last even when it
+    // was selected already: a line the user asked to be found.
+    void show_line(int page, int row);
+    // Highlights these rows of the page (ascending), and no others.
+    void highlight(int page, std::vector<std::size_t> rows);
     // The records of the item lines, page after page, each in its lines' order.
     std::vector<const torvane::Item*> shown_records() const;
     // Whether the lists show any item (a header line never stands alone).
@@ -89,6 +99,7 @@ private:
     void on_list_double_click(int page);
     void show_menu(LineListView* list, const QPoint& at);
     void update_copy_action();
+    void place_lists();
     LineListView* list(int page) const;
 
     QWidget* window_;
@@ -98,4 +109,6 @@ private:
     QAction* copy_action_ = nullptr;
     std::vector<QAction*> menu_actions_;
     std::optional<PickedLine> picked_line_;
+    QRect lists_rect_;
+    int reserved_bottom_ = 0;
 };
