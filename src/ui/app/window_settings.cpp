@@ -22,11 +22,6 @@ const QString sort_key = QStringLiteral("window/sort");
 // The sort orders as the file names them, in SortMode's order.
 constexpr std::array<const char*, 3> sort_names = {"name", "efficacy", "requirements"};
 
-QString default_file_path() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-        .filePath(QStringLiteral("torvane/torvane-database.conf"));
-}
-
 WindowMemory read_memory(const QString& file_path) {
     WindowMemory memory;
     const QFileInfo info(file_path);
@@ -57,6 +52,11 @@ WindowMemory read_memory(const QString& file_path) {
 }
 
 } // namespace
+
+QString WindowSettings::default_file_path() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QStringLiteral("torvane/torvane-database.conf"));
+}
 
 WindowSettings::WindowSettings() : WindowSettings(default_file_path()) {
 }

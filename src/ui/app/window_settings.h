@@ -23,6 +23,8 @@ class WindowSettings {
 public:
     // The file in the settings folder that the environment names now.
     WindowSettings();
+    // Where that file is.
+    static QString default_file_path();
     explicit WindowSettings(QString file_path);
 
     const QString& file_path() const { return file_path_; }

@@ -18,6 +18,7 @@
 #include "ui/window/filter_panel.h"
 #include "ui/window/find_bar.h"
 #include "ui/window/header_panel.h"
+#include "ui/window/help_window.h"
 #include "ui/window/page_lists.h"
 
 MainDialog::MainDialog(CatalogueFile catalogue, QWidget* parent)
@@ -49,6 +50,7 @@ MainDialog::MainDialog(CatalogueFile catalogue, QWidget* parent)
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
     // Over the lists, after every control of the design in the tab order.
     new FindBar(*lists_, this, layout_);
+    HelpWindow::add_command(this);
 
     session_ = new CatalogueSession(std::move(catalogue), this);
     export_ = new ExportCommand(*lists_, *session_, this);
