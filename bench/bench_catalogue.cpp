@@ -4,7 +4,7 @@
 
 #include "archive_generator.h"
 #include "catalogue/catalogue.h"
-#include "catalogue/item_view.h"
+#include "query/item_view.h"
 
 namespace {
 

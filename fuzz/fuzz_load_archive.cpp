@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/text_1252.h"
 #include "catalogue/catalogue.h"
-#include "catalogue/item_view.h"
 #include "catalogue/load_findings.h"
 #include "items/description.h"
-#include "items/text_1252.h"
+#include "query/item_view.h"
 
 namespace {
 

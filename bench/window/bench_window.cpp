@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue_view.h"
-#include "catalogue/item_view.h"
 #include "catalogue_shape.h"
 #include "items/description.h"
+#include "query/catalogue_view.h"
+#include "query/item_view.h"
 #include "sort_comparison.h"
 #include "step_samples.h"
 #include "ui/database_app.h"

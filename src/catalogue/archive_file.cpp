@@ -1,4 +1,4 @@
-#include "archive_file.h"
+#include "catalogue/archive_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,8 +1,8 @@
-#include "archive_format.h"
+#include "catalogue/archive_format.h"
 
+#include "base/integer_text.h"
+#include "base/text_1252.h"
 #include "items/category_table.h"
-#include "items/integer_text.h"
-#include "items/text_1252.h"
 
 namespace torvane {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "archive_format.h"
+#include "catalogue/archive_format.h"
 #include "items/category_table.h"
 #include "items/parse_line.h"
 #include "line_findings.h"

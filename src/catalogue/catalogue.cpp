@@ -1,12 +1,12 @@
-#include "catalogue.h"
+#include "catalogue/catalogue.h"
 
 #include <system_error>
 #include <thread>
 
 #include "archive_parser.h"
+#include "catalogue/name_ranking.h"
 #include "items/category_table.h"
 #include "line_findings.h"
-#include "name_ranking.h"
 
 namespace torvane {
 

@@ -1,4 +1,4 @@
-#include "name_ranking.h"
+#include "catalogue/name_ranking.h"
 
 #include <algorithm>
 #include <array>
@@ -7,8 +7,8 @@
 #include <system_error>
 #include <thread>
 
+#include "base/radix_sort.h"
 #include "items/category_table.h"
-#include "radix_sort.h"
 
 namespace torvane {
 

@@ -1,4 +1,4 @@
-#include "data_line.h"
+#include "items/data_line.h"
 
 #include <algorithm>
 #include <bit>
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <limits>
 
-#include "integer_text.h"
+#include "base/integer_text.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

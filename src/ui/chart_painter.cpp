@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-#include "catalogue/chart_model.h"
+#include "chart/chart_model.h"
 #include "chart_layout.h"
 #include "chart_raster.h"
 #include "chart_style.h"

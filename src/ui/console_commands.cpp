@@ -5,13 +5,13 @@
 #include <QFileInfo>
 
 #include "app_identity.h"
-#include "catalogue/archive_check.h"
 #include "catalogue/catalogue.h"
-#include "catalogue/csv_export.h"
-#include "catalogue/item_view.h"
 #include "catalogue/load_findings.h"
-#include "catalogue/page_lines.h"
 #include "catalogue_file.h"
+#include "check/archive_check.h"
+#include "export/csv_export.h"
+#include "query/item_view.h"
+#include "query/page_lines.h"
 
 namespace {
 

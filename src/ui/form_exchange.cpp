@@ -4,7 +4,7 @@
 
 #include <QLineEdit>
 
-#include "items/integer_text.h"
+#include "base/integer_text.h"
 #include "message_box.h"
 #include "readable_label.h"
 #include "text_1252_codec.h"

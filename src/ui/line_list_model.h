@@ -4,7 +4,7 @@
 
 #include <QAbstractListModel>
 
-#include "catalogue/page_lines.h"
+#include "query/page_lines.h"
 
 // Windows-1252 lines for a list view, converted to Unicode only for the rows asked for.
 class LineListModel : public QAbstractListModel {

@@ -12,10 +12,10 @@
 #include <QTabBar>
 
 #include "app_identity.h"
+#include "base/text_1252.h"
 #include "catalogue_file.h"
 #include "catalogue_watcher.h"
 #include "focus_edit.h"
-#include "items/text_1252.h"
 #include "line_list_view.h"
 #include "spin_button.h"
 #include "wait_cursor.h"

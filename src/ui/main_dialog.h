@@ -10,10 +10,10 @@
 
 #include <QDialog>
 
-#include "catalogue/catalogue_view.h"
-#include "catalogue/page_lines.h"
 #include "form_exchange.h"
 #include "items/category_table.h"
+#include "query/catalogue_view.h"
+#include "query/page_lines.h"
 #include "stretch_layout.h"
 
 class CatalogueFile;

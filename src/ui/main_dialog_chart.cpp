@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QTabBar>
 
-#include "catalogue/page_chart.h"
+#include "chart/page_chart.h"
 #include "chart_axes.h"
 #include "chart_widget.h"
 #include "chart_window.h"

@@ -6,12 +6,12 @@
 #include <QFileInfo>
 
 #include "app_identity.h"
-#include "catalogue/page_lines.h"
 #include "catalogue_file.h"
 #include "line_list_view.h"
 #include "list_export.h"
 #include "main_dialog.h"
 #include "message_box.h"
+#include "query/page_lines.h"
 #include "wait_cursor.h"
 
 QAction* MainDialog::create_export_action() {

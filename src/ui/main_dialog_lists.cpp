@@ -3,10 +3,10 @@
 #include <QLabel>
 #include <QTabBar>
 
-#include "catalogue/page_lines.h"
 #include "line_list_view.h"
 #include "main_dialog.h"
 #include "message_box.h"
+#include "query/page_lines.h"
 #include "text_1252_codec.h"
 #include "wait_cursor.h"
 

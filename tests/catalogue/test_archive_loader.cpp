@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fcntl.h>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <sys/stat.h>
 #include <thread>
@@ -28,17 +30,26 @@ Catalogue loaded(const TempArchive& archive) {
     return std::move(result.catalogue);
 }
 
-// The categories and names of the records as the loader lists them, the last line first.
+// The records as the window lists a catalogue it has not sorted, the last line first.
+std::vector<const Item*> listing(const Catalogue& catalogue) {
+    const std::span<const Item> items = catalogue.items();
+    std::vector<const Item*> records(items.size());
+    std::transform(items.rbegin(), items.rend(), records.begin(),
+                   [](const Item& item) { return &item; });
+    return records;
+}
+
+// The categories and names of the records in that order.
 std::vector<int> categories_of(const Catalogue& catalogue) {
     std::vector<int> codes;
-    for (const Item* item : listing_order(catalogue)) {
+    for (const Item* item : listing(catalogue)) {
         codes.push_back(item->category);
     }
     return codes;
 }
 
 Names names_in_listing(const Catalogue& catalogue) {
-    return names_of(listing_order(catalogue));
+    return names_of(listing(catalogue));
 }
 
 const DamageFields& damage(const Item& item) {

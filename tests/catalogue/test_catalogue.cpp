@@ -3,8 +3,11 @@
 // what reading it whole gives.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <span>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "catalogue/load_findings.h"
 #include "catalogue_test_support.h"
@@ -42,8 +45,10 @@ TEST(Catalogue, MovedOrReplacedItKeepsItsRecordsWhereTheyAre) {
     LoadResult loaded = Catalogue::load(archive.path());
     ASSERT_EQ(loaded.status, ReadStatus::read);
     ASSERT_EQ(loaded.catalogue.size(), 4U);
-    ItemView view = listing_order(loaded.catalogue);
-    sort(view, sort_by_efficacy);
+    const std::span<const Item> items = loaded.catalogue.items();
+    std::vector<const Item*> view(items.size());
+    std::transform(items.rbegin(), items.rend(), view.begin(),
+                   [](const Item& item) { return &item; });
     const std::string before = descriptions(view);
 
     Catalogue shown = std::move(loaded.catalogue);
