@@ -126,7 +126,7 @@ StartUpSteps time_start_up_steps() {
     steps.load = load_watch.elapsed();
     const Stopwatch sort_watch;
     ItemView view = listing_order(fresh.catalogue);
-    sort(view, sort_by_name);
+    sort(view, sort_by_name, fresh.catalogue);
     steps.sort = sort_watch.elapsed();
     const Stopwatch describe_watch;
     std::size_t bytes = 0;

@@ -76,7 +76,7 @@ Catalogue::Catalogue(ArchiveFile file, LoadSink* sink) : file_(std::move(file)) 
         }
     }
     records_.set_size(first_count + second_count);
-    rank_names(records_.items(), runs);
+    name_ranks_ = rank_names(records_.items(), runs);
 }
 
 } // namespace torvane

@@ -46,7 +46,7 @@ const ItemView& CatalogueView::sorted(SortMode mode) {
     ItemView& view = sorted_.at(static_cast<std::size_t>(mode));
     if (view.empty() && catalogue_ != nullptr && !catalogue_->empty()) {
         view = listing_order(*catalogue_);
-        sort(view, mode);
+        sort(view, mode, *catalogue_);
     }
     return view;
 }

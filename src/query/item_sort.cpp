@@ -7,11 +7,11 @@ namespace torvane {
 
 // The view is sorted through keys: a comparison then reads two keys side by side, where
 // sorts_before reaches two records and their names anywhere in memory.
-void sort(std::span<const Item*> view, SortMode mode) {
+void sort(std::span<const Item*> view, SortMode mode, const Catalogue& catalogue) {
     if (view.size() <= 1) {
         return;
     }
-    LargeVector<SortKey> keys = make_sort_keys(view, mode);
+    LargeVector<SortKey> keys = make_sort_keys(view, mode, catalogue);
     sort_keys(keys);
     // Gathered first, then copied: the reads of a gather do not wait on one another, where
     // moving the records in place, cycle by cycle, would.

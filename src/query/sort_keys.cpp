@@ -3,18 +3,21 @@
 #include <algorithm>
 
 #include "base/radix_sort.h"
+#include "catalogue/catalogue.h"
 #include "item_walk.h"
 
 namespace torvane {
 
-LargeVector<SortKey> make_sort_keys(std::span<const Item* const> view, SortMode mode) {
+LargeVector<SortKey> make_sort_keys(std::span<const Item* const> view, SortMode mode,
+                                    const Catalogue& catalogue) {
     LargeVector<SortKey> keys(view.size());
+    const item_walk::RankedRecords ranked{catalogue.items().data(), catalogue.name_ranks().data()};
     const Item* const* const end = view.data() + view.size();
     for (std::size_t i = 0; i < view.size(); ++i) {
-        item_walk::prefetch_ahead(view.data() + i, end, false);
+        item_walk::prefetch_ahead(view.data() + i, end, ranked);
         const Item& item = *view[i];
         keys[i] = {std::uint64_t{int_order_bits(item.category)} << 32 | order_value(item, mode),
-                   item.name_rank, static_cast<std::uint32_t>(i)};
+                   ranked.rank_of(item), static_cast<std::uint32_t>(i)};
     }
     return keys;
 }

@@ -9,6 +9,8 @@
 
 namespace torvane {
 
+class Catalogue;
+
 // A record's place in a sort, packed so that ordering reads nothing else: the category code,
 // the one value its class orders by under the sort mode, and the rank of its name among the
 // names of its category. Two keys order exactly as the records' sorts_before does, and keys
@@ -23,9 +25,10 @@ inline bool key_before(const SortKey& a, const SortKey& b) {
     return a.head < b.head || (a.head == b.head && a.name_rank < b.name_rank);
 }
 
-// The keys of the view's records under mode, in their order. A view holds fewer than 2^32 - 1
-// records.
-LargeVector<SortKey> make_sort_keys(std::span<const Item* const> view, SortMode mode);
+// The keys of the view's records under mode, in their order; the records come from the
+// catalogue, which holds the ranks of their names. A view holds fewer than 2^32 - 1 records.
+LargeVector<SortKey> make_sort_keys(std::span<const Item* const> view, SortMode mode,
+                                    const Catalogue& catalogue);
 
 // Puts keys in order: keys in order stay, keys that never rise are turned round whole, any
 // others are radix sorted on their category, value and rank, twelve linear passes at most,

@@ -57,7 +57,7 @@ int export_catalogue(const QString& file, std::ostream& out, std::ostream& err) 
         return unreadable(file, loaded.status, err);
     }
     torvane::ItemView by_name = torvane::listing_order(loaded.catalogue);
-    torvane::sort(by_name, torvane::sort_by_name);
+    torvane::sort(by_name, torvane::sort_by_name, loaded.catalogue);
     const auto pages = torvane::group_into_pages(by_name);
     torvane::write_csv(torvane::records_of(pages), [&out](std::string_view piece) {
         out.write(piece.data(), static_cast<std::streamsize>(piece.size()));

@@ -82,6 +82,6 @@ TEST(LargeArchive, TwoHalvesReadAsOneWhole) {
     for (std::size_t i = 0; i < halves.size(); ++i) {
         ASSERT_EQ(halves.items()[i].category, whole.items()[i].category) << i;
         ASSERT_EQ(halves.items()[i].name(), whole.items()[i].name()) << i;
-        ASSERT_EQ(halves.items()[i].name_rank, whole.items()[i].name_rank) << i;
+        ASSERT_EQ(halves.name_ranks()[i], whole.name_ranks()[i]) << i;
     }
 }

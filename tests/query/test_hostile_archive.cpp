@@ -30,7 +30,7 @@ std::string repeat(std::string_view piece, std::size_t times) {
 // The catalogue's records in name order, as the window first shows them.
 ItemView by_name(const Catalogue& catalogue) {
     ItemView view = listing_order(catalogue);
-    sort(view, sort_by_name);
+    sort(view, sort_by_name, catalogue);
     return view;
 }
 
@@ -39,7 +39,7 @@ ItemView by_name(const Catalogue& catalogue) {
 void browse(const Catalogue& catalogue) {
     ItemView whole = listing_order(catalogue);
     for (const SortMode mode : {sort_by_efficacy, sort_by_requirement, sort_by_name}) {
-        sort(whole, mode);
+        sort(whole, mode, catalogue);
         EXPECT_TRUE(is_ordered(whole, mode)) << mode;
     }
     for (const Item* item : whole) {
@@ -49,7 +49,7 @@ void browse(const Catalogue& catalogue) {
     ItemView at_most = filter_stats(whole, {5, 5, 5, 5, 5, 5, 5}, BoundMode::at_most);
     ItemView found = search_name(whole, "{");
     for (ItemView* view : {&at_least, &at_most, &found}) {
-        sort(*view, sort_by_requirement);
+        sort(*view, sort_by_requirement, catalogue);
         EXPECT_TRUE(is_ordered(*view, sort_by_requirement));
         EXPECT_LE(view->size(), catalogue.size());
     }
@@ -181,7 +181,7 @@ TEST(HostileArchive, MillionLinesLoadAndSort) {
     EXPECT_EQ(found.size(), 100U);
     for (ItemView* view : {&strong, &found}) {
         for (const SortMode mode : {sort_by_efficacy, sort_by_requirement, sort_by_name}) {
-            sort(*view, mode);
+            sort(*view, mode, catalogue);
             EXPECT_TRUE(is_ordered(*view, mode)) << mode;
         }
         for (const Item* item : *view) {

@@ -78,7 +78,7 @@ TEST_F(SampleArchive, EveryRecordDescribesItself) {
 TEST_F(SampleArchive, SortsWithinEveryMode) {
     ItemView view = listing_order(catalogue_);
     for (const SortMode mode : {sort_by_name, sort_by_efficacy, sort_by_requirement}) {
-        sort(view, mode);
+        sort(view, mode, catalogue_);
         EXPECT_EQ(view.size(), 146U);
         for (std::size_t i = 1; i < view.size(); ++i) {
             EXPECT_FALSE(sorts_before(*view[i], *view[i - 1], mode))

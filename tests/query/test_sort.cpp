@@ -23,7 +23,7 @@ bool equivalent(const Item& a, const Item& b, SortMode mode) {
 Names sorted_names(std::string_view archive, SortMode mode) {
     const Catalogue catalogue = Catalogue::from_text(archive);
     ItemView view = listing_order(catalogue);
-    sort(view, mode);
+    sort(view, mode, catalogue);
     return names_of(view);
 }
 
@@ -121,26 +121,26 @@ TEST(SortTies, KeepTheOrderOfTheViewAndComeBackWhenTurnedRound) {
         return levels;
     };
     ItemView view = listing_order(catalogue);
-    sort(view, sort_by_name);
+    sort(view, sort_by_name, catalogue);
     EXPECT_EQ(names_of(view), (Names{"A", "M", "M", "M", "M", "Z"}));
     EXPECT_EQ(levels(view), (std::vector<std::int32_t>{0, 4, 3, 2, 1, 0}));
     // A filter gives the view back to front; sorted, its ties stand as in the view it read.
     ItemView filtered = filter_stats(view, {}, BoundMode::at_least);
-    sort(filtered, sort_by_name);
+    sort(filtered, sort_by_name, catalogue);
     EXPECT_EQ(levels(filtered), levels(view));
 }
 
 TEST(SortEdges, NoneOneAndTwoRecords) {
     const Catalogue catalogue = Catalogue::from_text("b\na\n");
     ItemView empty;
-    sort(empty, sort_by_name);
+    sort(empty, sort_by_name, catalogue);
     EXPECT_TRUE(empty.empty());
     const Item* const first = catalogue.items().data();
     ItemView one = {first};
-    sort(one, sort_by_requirement);
+    sort(one, sort_by_requirement, catalogue);
     EXPECT_EQ(names_of(one), Names{"b"});
     ItemView two = {first, first + 1};
-    sort(two, sort_by_name);
+    sort(two, sort_by_name, catalogue);
     EXPECT_EQ(names_of(two), (Names{"a", "b"}));
 }
 
@@ -150,7 +150,7 @@ TEST(SortResult, MatchesAReferenceSortUpToTies) {
         for (const SortMode mode : {sort_by_name, sort_by_efficacy, sort_by_requirement}) {
             ItemView view = listing_order(catalogue);
             std::vector<const Item*> expected(view.begin(), view.end());
-            sort(view, mode);
+            sort(view, mode, catalogue);
             std::stable_sort(
                 expected.begin(), expected.end(),
                 [mode](const Item* a, const Item* b) { return sorts_before(*a, *b, mode); });
@@ -170,15 +170,15 @@ TEST(SortResult, FromInOrderReverseOrderAndOneOutOfPlace) {
     const Catalogue catalogue = Catalogue::from_text(mixed_archive(200000, 7));
     for (const SortMode mode : {sort_by_name, sort_by_efficacy, sort_by_requirement}) {
         ItemView view = listing_order(catalogue);
-        sort(view, mode);
+        sort(view, mode, catalogue);
         ASSERT_TRUE(is_ordered(view, mode)) << "from the loader's order, mode " << mode;
-        sort(view, mode);
+        sort(view, mode, catalogue);
         ASSERT_TRUE(is_ordered(view, mode)) << "from in order, mode " << mode;
         ItemView reversed(view.rbegin(), view.rend());
-        sort(reversed, mode);
+        sort(reversed, mode, catalogue);
         ASSERT_TRUE(is_ordered(reversed, mode)) << "from reverse order, mode " << mode;
         std::rotate(view.begin(), view.end() - 1, view.end());
-        sort(view, mode);
+        sort(view, mode, catalogue);
         ASSERT_TRUE(is_ordered(view, mode)) << "from one out of place, mode " << mode;
     }
 }
@@ -203,7 +203,7 @@ TEST(CatalogueViews, ShowWhatFilteringAndSortingTheSortedCatalogueShows) {
         views.set_catalogue(*catalogue);
         for (const SortMode mode : {sort_by_requirement, sort_by_name, sort_by_efficacy}) {
             ItemView whole = listing_order(*catalogue);
-            sort(whole, mode);
+            sort(whole, mode, *catalogue);
             for (ViewQuery query : queries) {
                 query.sort_mode = mode;
                 ItemView expected = whole;
@@ -217,7 +217,7 @@ TEST(CatalogueViews, ShowWhatFilteringAndSortingTheSortedCatalogueShows) {
                         expected = filter_stats(expected, query.max, BoundMode::at_most);
                     }
                 }
-                sort(expected, mode);
+                sort(expected, mode, *catalogue);
                 const std::span<const Item* const> shown = views.show(query);
                 EXPECT_TRUE(
                     std::equal(shown.begin(), shown.end(), expected.begin(), expected.end()))

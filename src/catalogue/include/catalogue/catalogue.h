@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -16,9 +17,9 @@ class LoadSink;
 struct LoadResult;
 
 // Every record of one reading of an archive, with the archive's bytes, which the records'
-// texts are pieces of. Made once, never changed: a new reading makes a new catalogue, which
-// replaces the old one whole. Moving it keeps every record where it is, so views of its
-// records stay good as long as some catalogue holds them.
+// texts are pieces of, and the ranks of the records' names. Made once, never changed: a new
+// reading makes a new catalogue, which replaces the old one whole. Moving it keeps every
+// record where it is, so views of its records stay good as long as some catalogue holds them.
 class Catalogue {
 public:
     // An empty catalogue, as before any archive was read.
@@ -40,11 +41,21 @@ public:
     std::size_t size() const { return items().size(); }
     bool empty() const { return items().empty(); }
 
+    // The place of each record's name among the names of its category, in byte order, from 1,
+    // equal names sharing one; one rank per record, in the order of items(). Lets a sort order
+    // names without reading them. Kept beside the records, which nothing writes after reading.
+    std::span<const std::uint32_t> name_ranks() const { return name_ranks_; }
+    // The rank of one of the catalogue's records.
+    std::uint32_t name_rank(const Item& item) const {
+        return name_ranks_[static_cast<std::size_t>(&item - items().data())];
+    }
+
 private:
     explicit Catalogue(ArchiveFile file, LoadSink* sink);
 
     ArchiveFile file_;
     RecordBuffer records_;
+    LargeVector<std::uint32_t> name_ranks_;
 };
 
 struct LoadResult {

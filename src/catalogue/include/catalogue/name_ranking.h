@@ -26,8 +26,10 @@ struct CategoryRun {
     int category;
 };
 
-// Ranks the names of the records into their name_rank, category by category: a sort compares
-// names of one category only. runs cover the records in order, each of one category.
-void rank_names(std::span<Item> records, std::span<const CategoryRun> runs);
+// The ranks of the names of the records, one per record in their order, category by category:
+// a sort compares names of one category only. runs cover the records in order, each of one
+// category.
+LargeVector<std::uint32_t> rank_names(std::span<const Item> records,
+                                      std::span<const CategoryRun> runs);
 
 } // namespace torvane

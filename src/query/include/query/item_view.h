@@ -33,9 +33,9 @@ ItemView search_name(std::span<const Item* const> view, std::string_view text);
 // Filters and the search give the items in the reverse of the view's order: the program's
 // established order, kept although the window sorts every result before showing it.
 
-// Sorts view in place by sorts_before under mode. The records must come from one catalogue,
-// whose names it has ranked. Records that tie keep their order, but for a view in reverse
-// order (a filter's result), which is turned round whole.
-void sort(std::span<const Item*> view, SortMode mode);
+// Sorts view in place by sorts_before under mode. The records must come from the catalogue,
+// whose ranks of the names the sort reads. Records that tie keep their order, but for a view
+// in reverse order (a filter's result), which is turned round whole.
+void sort(std::span<const Item*> view, SortMode mode, const Catalogue& catalogue);
 
 } // namespace torvane
