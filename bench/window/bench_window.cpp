@@ -169,7 +169,7 @@ int main(int argc, char** argv) {
     const MemoryUse at_end = memory_use();
     // The breakdown runs after the peak was taken: its second catalogue would add to it.
     torvane::CatalogueView views;
-    views.set_catalogue(probe.catalogue());
+    views.set_catalogue(probe.shared_catalogue());
     views.show({});
     for (int round = 0; round < options.repeat; ++round) {
         for (Action& action : actions) {

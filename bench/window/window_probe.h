@@ -76,6 +76,9 @@ public:
 
     MainDialog& dialog() { return *dialog_; }
     const torvane::Catalogue& catalogue() const { return catalogue_.catalogue(); }
+    const std::shared_ptr<const torvane::Catalogue>& shared_catalogue() const {
+        return catalogue_.shared_catalogue();
+    }
     // Runs what the window has queued and paints it, as the event loop would before the
     // next user input.
     void settle();

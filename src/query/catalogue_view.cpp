@@ -1,5 +1,6 @@
 #include "query/catalogue_view.h"
 
+#include <utility>
 #include <vector>
 
 #include "catalogue/catalogue.h"
@@ -36,10 +37,11 @@ private:
 
 } // namespace
 
-void CatalogueView::set_catalogue(const Catalogue& catalogue) {
-    catalogue_ = &catalogue;
+void CatalogueView::set_catalogue(std::shared_ptr<const Catalogue> catalogue) {
+    // The views go first: they point into the catalogue held until now.
     sorted_ = {};
     narrowed_ = {};
+    catalogue_ = std::move(catalogue);
 }
 
 const ItemView& CatalogueView::sorted(SortMode mode) {

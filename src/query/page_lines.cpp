@@ -37,7 +37,9 @@ int PageLines::find(const Key& wanted) const {
     return -1;
 }
 
-std::array<PageLines, page_count> group_into_pages(std::span<const Item* const> view) {
+std::array<PageLines, page_count>
+group_into_pages(std::span<const Item* const> view,
+                 const std::shared_ptr<const Catalogue>& catalogue) {
     // The view's runs of one category, found by halving rather than by reading every record:
     // a million lines cost a few hundred record reads and a copy of their pointers.
     struct Run {
@@ -59,6 +61,7 @@ std::array<PageLines, page_count> group_into_pages(std::span<const Item* const> 
     }
     for (std::size_t page = 0; page < pages.size(); ++page) {
         pages[page].items.reserve(lines[page]);
+        pages[page].catalogue = catalogue;
     }
     for (const Run& run : runs) {
         PageLines& lines_of_page =

@@ -54,24 +54,19 @@ bool CatalogueFile::is_default() const {
 
 torvane::ReadStatus CatalogueFile::read_once() {
     if (!first_status_) {
-        torvane::ReadStatus status = torvane::ReadStatus::read;
-        read(path_, status);
-        first_status_ = status;
+        first_status_ = read(path_);
     }
     return *first_status_;
 }
 
-std::optional<torvane::Catalogue> CatalogueFile::read(const QString& path,
-                                                      torvane::ReadStatus& status) {
+torvane::ReadStatus CatalogueFile::read(const QString& path) {
     const QString file_path = catalogue_file_path(path);
     torvane::LoadResult loaded =
         torvane::Catalogue::load(QFile::encodeName(file_path).toStdString());
-    status = loaded.status;
-    first_status_ = first_status_.value_or(status);
-    if (status != torvane::ReadStatus::read) {
-        return std::nullopt;
+    first_status_ = first_status_.value_or(loaded.status);
+    if (loaded.status == torvane::ReadStatus::read) {
+        path_ = file_path;
+        catalogue_ = std::make_shared<const torvane::Catalogue>(std::move(loaded.catalogue));
     }
-    path_ = file_path;
-    std::swap(catalogue_, loaded.catalogue);
-    return std::move(loaded.catalogue);
+    return loaded.status;
 }

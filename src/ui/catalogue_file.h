@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 
 #include <QString>
@@ -8,8 +9,8 @@
 #include "catalogue/read_status.h"
 
 // The catalogue the window shows and the file it comes from. The application owns it and
-// hands it to the window. Reading a file replaces the catalogue only when the file was read,
-// and gives the old catalogue back, so that the window can let go of its records first.
+// hands it to the window. Reading a file replaces the catalogue only when the file was read;
+// whatever still shows the old one's records shares it and keeps it.
 class CatalogueFile {
 public:
     // archive.dat in the current folder, as the program reads it at start-up.
@@ -17,7 +18,8 @@ public:
     // A file, or a folder holding archive.dat, named by the user.
     explicit CatalogueFile(const QString& path);
 
-    const torvane::Catalogue& catalogue() const { return catalogue_; }
+    const torvane::Catalogue& catalogue() const { return *catalogue_; }
+    const std::shared_ptr<const torvane::Catalogue>& shared_catalogue() const { return catalogue_; }
     // The file that was read, or that will be read: absolute.
     const QString& path() const { return path_; }
     // Whether that is archive.dat in the current folder.
@@ -26,17 +28,15 @@ public:
     // Reads path() the first time it is called; later calls tell how that reading went.
     torvane::ReadStatus read_once();
     // Reads the file at path (or archive.dat in the folder at path). When it was read, its
-    // records replace the catalogue, path() becomes that file, and the old catalogue is
-    // returned; the caller lets it go once nothing shows its records. Otherwise nothing
-    // changes, nothing is returned, and status says why.
-    std::optional<torvane::Catalogue> read(const QString& path, torvane::ReadStatus& status);
+    // records replace the catalogue and path() becomes that file; otherwise nothing changes,
+    // and the status says why.
+    torvane::ReadStatus read(const QString& path);
     // Reads path() again.
-    std::optional<torvane::Catalogue> reread(torvane::ReadStatus& status) {
-        return read(path_, status);
-    }
+    torvane::ReadStatus reread() { return read(path_); }
 
 private:
-    torvane::Catalogue catalogue_;
+    std::shared_ptr<const torvane::Catalogue> catalogue_ =
+        std::make_shared<const torvane::Catalogue>();
     QString path_;
     std::optional<torvane::ReadStatus> first_status_;
 };

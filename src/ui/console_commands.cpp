@@ -51,14 +51,15 @@ int check_catalogue(const QString& file, std::ostream& out, std::ostream& err) {
 
 int export_catalogue(const QString& file, std::ostream& out, std::ostream& err) {
     RejectionCount rejections;
-    const torvane::LoadResult loaded = torvane::Catalogue::load(
+    torvane::LoadResult loaded = torvane::Catalogue::load(
         QFile::encodeName(catalogue_file_path(file)).toStdString(), &rejections);
     if (loaded.status != torvane::ReadStatus::read) {
         return unreadable(file, loaded.status, err);
     }
-    torvane::ItemView by_name = torvane::listing_order(loaded.catalogue);
-    torvane::sort(by_name, torvane::sort_by_name, loaded.catalogue);
-    const auto pages = torvane::group_into_pages(by_name);
+    const auto catalogue = std::make_shared<const torvane::Catalogue>(std::move(loaded.catalogue));
+    torvane::ItemView by_name = torvane::listing_order(*catalogue);
+    torvane::sort(by_name, torvane::sort_by_name, *catalogue);
+    const auto pages = torvane::group_into_pages(by_name, catalogue);
     torvane::write_csv(torvane::records_of(pages), [&out](std::string_view piece) {
         out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
     });

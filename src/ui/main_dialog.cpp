@@ -153,7 +153,7 @@ void MainDialog::on_init_dialog() {
     if (read) {
         last_catalogue_ = catalogue_.path();
     }
-    view_.set_catalogue(catalogue_.catalogue());
+    view_.set_catalogue(catalogue_.shared_catalogue());
     form_.loaded_text = "Oggetti Caricati: " + std::to_string(catalogue_.catalogue().size());
     form_.found_text = "Oggetti Trovati: 0";
     form_.description_text.clear();

@@ -189,7 +189,7 @@ private:
     // Shows the catalogue that replaced old: the last query again, the same selections where
     // the same items are still there, the boxes as they were, and the line last picked as it
     // reads now; old goes last.
-    void show_replaced_catalogue(torvane::Catalogue old);
+    void show_replaced_catalogue();
     // Puts the line last picked into the description as the lists now show it, or empties
     // the description when they no longer show that line.
     void describe_picked_line_again();

@@ -54,17 +54,16 @@ void MainDialog::on_open() {
 }
 
 bool MainDialog::open_catalogue(const QString& path) {
-    torvane::ReadStatus status = torvane::ReadStatus::read;
-    std::optional<torvane::Catalogue> old = [&] {
+    const torvane::ReadStatus status = [&] {
         const WaitCursor busy;
-        return catalogue_.read(path, status);
+        return catalogue_.read(path);
     }();
-    if (!old) {
+    if (status != torvane::ReadStatus::read) {
         show_message(this, read_failure_message(catalogue_file_path(path), status), program_title(),
                      QMessageBox::Warning);
         return false;
     }
-    show_replaced_catalogue(std::move(*old));
+    show_replaced_catalogue();
     last_catalogue_ = catalogue_.path();
     watcher_->watch(catalogue_.path());
     update_title();
@@ -80,13 +79,13 @@ bool MainDialog::reload_catalogue() {
     return open_catalogue(catalogue_.path());
 }
 
-void MainDialog::show_replaced_catalogue(torvane::Catalogue old) {
+void MainDialog::show_replaced_catalogue() {
     // The boxes keep what the user typed, even what no action has read yet.
     std::vector<std::pair<QLineEdit*, QString>> typed;
     for (QLineEdit* edit : findChildren<QLineEdit*>()) {
         typed.emplace_back(edit, edit->text());
     }
-    // Each list's selection, by what it shows, while the old records are still there.
+    // Each list's selection, by what it shows of the old records, which its lines keep.
     std::array<std::optional<torvane::PageLines::Key>, page_count> selected;
     for (std::size_t page = 0; page < lists_.size(); ++page) {
         const int row = lists_[page]->current_selection();
@@ -96,7 +95,7 @@ void MainDialog::show_replaced_catalogue(torvane::Catalogue old) {
     }
 
     form_.loaded_text = "Oggetti Caricati: " + std::to_string(catalogue_.catalogue().size());
-    view_.set_catalogue(catalogue_.catalogue());
+    view_.set_catalogue(catalogue_.shared_catalogue());
     if (showing_hint_) {
         form_.description_text.clear();
         showing_hint_ = false;
@@ -111,8 +110,6 @@ void MainDialog::show_replaced_catalogue(torvane::Catalogue old) {
     for (const auto& [edit, text] : typed) {
         edit->setText(text);
     }
-    // Only now that no list shows an old record may the old catalogue go.
-    old = torvane::Catalogue();
 }
 
 void MainDialog::describe_picked_line_again() {

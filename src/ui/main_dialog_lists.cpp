@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QTabBar>
 
+#include "catalogue_file.h"
 #include "line_list_view.h"
 #include "main_dialog.h"
 #include "message_box.h"
@@ -40,7 +41,8 @@ void MainDialog::fill_lists(std::span<const torvane::Item* const> view) {
     const WaitCursor busy;
     // The lines are gathered first and each list is emptied and refilled in one step, so a
     // view of a million items costs one model reset per list.
-    std::array<torvane::PageLines, page_count> pages = torvane::group_into_pages(view);
+    std::array<torvane::PageLines, page_count> pages =
+        torvane::group_into_pages(view, catalogue_.shared_catalogue());
     for (std::size_t i = 0; i < lists_.size(); ++i) {
         lists_[i]->replace(std::move(pages[i]));
     }

@@ -42,7 +42,8 @@ TEST(PageChart, PlacesEveryItemLineByItsRow) {
     records.add_parsed(19, R"(Arrampicata=2,6,4,8,0,0,"Guida","Cacciatore",70,6)");
     records.add_parsed(19, R"(Nuoto=-1,1,0,0,0,0,"Guida","Cacciatore",0,0)");
     const torvane::ItemView view = records.view();
-    const auto pages = torvane::group_into_pages(view);
+    // The records live here, not in a catalogue.
+    const auto pages = torvane::group_into_pages(view, nullptr);
 
     const std::vector<PageCase> cases = {
         // The undefined record stands first without a header; the weapons' header is row 1.

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "catalogue/catalogue_test_support.h"
 #include "query/catalogue_view.h"
+#include "query/page_lines.h"
 #include "query/query_test_support.h"
 
 using namespace catalogue_test;
@@ -184,8 +188,10 @@ TEST(SortResult, FromInOrderReverseOrderAndOneOutOfPlace) {
 }
 
 TEST(CatalogueViews, ShowWhatFilteringAndSortingTheSortedCatalogueShows) {
-    const Catalogue first = Catalogue::from_text(mixed_archive(3000, 11));
-    const Catalogue second = Catalogue::from_text(mixed_archive(500, 12));
+    const auto first =
+        std::make_shared<const Catalogue>(Catalogue::from_text(mixed_archive(3000, 11)));
+    const auto second =
+        std::make_shared<const Catalogue>(Catalogue::from_text(mixed_archive(500, 12)));
     // The same queries, asked in turn, in every order, of one catalogue and then the next:
     // views kept from an earlier query must never leak into a later one.
     std::vector<ViewQuery> queries(5);
@@ -199,8 +205,8 @@ TEST(CatalogueViews, ShowWhatFilteringAndSortingTheSortedCatalogueShows) {
     queries[4].kind = ViewQuery::Kind::search;
     queries[4].search_text = "n1";
     CatalogueView views;
-    for (const Catalogue* catalogue : {&first, &second}) {
-        views.set_catalogue(*catalogue);
+    for (const std::shared_ptr<const Catalogue>& catalogue : {first, second}) {
+        views.set_catalogue(catalogue);
         for (const SortMode mode : {sort_by_requirement, sort_by_name, sort_by_efficacy}) {
             ItemView whole = listing_order(*catalogue);
             sort(whole, mode, *catalogue);
@@ -225,4 +231,24 @@ TEST(CatalogueViews, ShowWhatFilteringAndSortingTheSortedCatalogueShows) {
             }
         }
     }
+}
+
+TEST(CatalogueViews, WhatTheyShowKeepsItsCatalogue) {
+    auto catalogue = std::make_shared<const Catalogue>(Catalogue::from_text(mixed_archive(300, 5)));
+    const std::weak_ptr<const Catalogue> read = catalogue;
+    CatalogueView views;
+    views.set_catalogue(catalogue);
+    const std::span<const Item* const> shown = views.show({});
+    const Names names = names_of(shown);
+    std::optional<std::array<PageLines, page_count>> pages = group_into_pages(shown, catalogue);
+    // The window lets go of a catalogue when it reads the next one: the views and the lines
+    // that still show its records keep it (AddressSanitizer watches the records).
+    catalogue.reset();
+    EXPECT_EQ(names_of(shown), names);
+    views.set_catalogue(std::make_shared<const Catalogue>());
+    ASSERT_FALSE(read.expired());
+    // The archive's categories lie on pages in their order, so the pages list the view's order.
+    EXPECT_EQ(names_of(records_of(*pages)), names);
+    pages.reset();
+    EXPECT_TRUE(read.expired());
 }

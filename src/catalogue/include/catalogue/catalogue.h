@@ -19,7 +19,8 @@ struct LoadResult;
 // Every record of one reading of an archive, with the archive's bytes, which the records'
 // texts are pieces of, and the ranks of the records' names. Made once, never changed: a new
 // reading makes a new catalogue, which replaces the old one whole. Moving it keeps every
-// record where it is, so views of its records stay good as long as some catalogue holds them.
+// record where it is, so views of its records stay good as long as some catalogue holds them;
+// whoever shows them shares the catalogue (std::shared_ptr<const Catalogue>) to keep it.
 class Catalogue {
 public:
     // An empty catalogue, as before any archive was read.

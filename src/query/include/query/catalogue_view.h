@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <span>
 #include <string>
 
@@ -34,9 +35,9 @@ struct ViewQuery {
 // as the sort of the loader's order leaves them, whatever was shown before.
 class CatalogueView {
 public:
-    // Views of this catalogue from now on; those of the one before are dropped. The
-    // catalogue must outlive them.
-    void set_catalogue(const Catalogue& catalogue);
+    // Views of this catalogue from now on; those of the one before are dropped. The views
+    // stay good while the catalogue is held here.
+    void set_catalogue(std::shared_ptr<const Catalogue> catalogue);
 
     // The items of the query, good until the next query or the next catalogue.
     std::span<const Item* const> show(const ViewQuery& query);
@@ -44,7 +45,7 @@ public:
 private:
     const ItemView& sorted(SortMode mode);
 
-    const Catalogue* catalogue_ = nullptr;
+    std::shared_ptr<const Catalogue> catalogue_;
     std::array<ItemView, 3> sorted_;
     ItemView narrowed_;
 };
