@@ -6,7 +6,7 @@
 
 namespace torvane {
 
-int category_of_header(std::string_view header) {
+std::optional<ItemCategory> category_of_header(std::string_view header) {
     for (const CategoryInfo& info : category_table) {
         for (const std::string_view spelling : info.headers) {
             if (!spelling.empty() && spelling == header) {
@@ -14,10 +14,10 @@ int category_of_header(std::string_view header) {
             }
         }
     }
-    return -1;
+    return std::nullopt;
 }
 
-int category_of_header_line(std::string_view line) {
+std::optional<ItemCategory> category_of_header_line(std::string_view line) {
     return category_of_header(to_lower_1252(line));
 }
 

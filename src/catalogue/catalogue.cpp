@@ -30,10 +30,10 @@ std::size_t second_half_start(std::string_view text, const LoadSink* sink) {
 } // namespace
 
 LoadResult Catalogue::load(std::string_view path, LoadSink* sink) {
-    LoadResult result;
-    ArchiveFile file = ArchiveFile::read(path, result.status);
-    if (result.status == ReadStatus::read) {
-        result.catalogue = Catalogue(std::move(file), sink);
+    ArchiveRead archive = ArchiveFile::read(path);
+    LoadResult result{archive.status, {}};
+    if (archive.status == ReadStatus::read) {
+        result.catalogue = Catalogue(std::move(archive.file), sink);
     }
     return result;
 }

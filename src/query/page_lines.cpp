@@ -24,17 +24,17 @@ PageLines::Key PageLines::key(std::size_t row) const {
     return {true, 0, text(row)};
 }
 
-int PageLines::find(const Key& wanted) const {
+std::optional<std::size_t> PageLines::find(const Key& wanted) const {
     for (std::size_t row = 0; row < items.size(); ++row) {
         const Item* item = items[row];
         const bool match = wanted.header ? item == nullptr && text(row) == wanted.text
                                          : item != nullptr && item->category == wanted.category &&
                                                item->name() == wanted.text;
         if (match) {
-            return static_cast<int>(row);
+            return row;
         }
     }
-    return -1;
+    return std::nullopt;
 }
 
 std::array<PageLines, page_count>

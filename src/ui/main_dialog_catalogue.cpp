@@ -102,8 +102,9 @@ void MainDialog::show_replaced_catalogue() {
     }
     show_query(shown_query_);
     for (std::size_t page = 0; page < lists_.size(); ++page) {
-        lists_[page]->select_quietly(selected[page] ? lists_[page]->lines().find(*selected[page])
-                                                    : -1);
+        const std::optional<std::size_t> row =
+            selected[page] ? lists_[page]->lines().find(*selected[page]) : std::nullopt;
+        lists_[page]->select_quietly(row ? static_cast<int>(*row) : -1);
     }
     describe_picked_line_again();
     update_data(false);
@@ -120,8 +121,8 @@ void MainDialog::describe_picked_line_again() {
         return;
     }
     const LineListView* list = lists_[picked_line_->page];
-    const int row = list->lines().find(picked_line_->key);
-    if (row < 0 || !list->line_text(row, form_.description_text)) {
+    const std::optional<std::size_t> row = list->lines().find(picked_line_->key);
+    if (!row || !list->line_text(static_cast<int>(*row), form_.description_text)) {
         form_.description_text.clear();
         picked_line_.reset();
     }

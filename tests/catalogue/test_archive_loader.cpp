@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fcntl.h>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <sys/stat.h>
@@ -128,7 +129,7 @@ TEST(ArchiveHeaders, EveryHeaderSelectsItsCategory) {
         {"[abilita']", 19},    {"[incantesimo]", 20},  {"[incantesimi]", 20},
     };
     for (const auto& [header, code] : headers) {
-        EXPECT_EQ(category_of_header(header), code) << header;
+        EXPECT_EQ(category_of_header(header), std::optional<ItemCategory>(code)) << header;
         // A category-0 record first, so that a header that fails to switch shows up.
         TempArchive archive(any_line("Prima") + header + "\n" + any_line("Dopo"));
         EXPECT_EQ(categories_of(loaded(archive)), (std::vector<int>{code, 0})) << header;
@@ -152,12 +153,12 @@ TEST(ArchiveHeaders, HeadersWithAnythingElseOnTheLineAreIgnored) {
         "[armi",        "[]",      "[",       "[abilit\xE1]", "[scudo]]",      "[ARMI]x",
     };
     for (const std::string& header : not_headers) {
-        EXPECT_EQ(category_of_header(header), -1) << header;
+        EXPECT_EQ(category_of_header(header), std::nullopt) << header;
         TempArchive archive("[elmi]\n" + header + "\n" + any_line("X"));
         EXPECT_EQ(categories_of(loaded(archive)), std::vector<int>{9}) << header;
     }
     // The category table's unused spellings are empty: no header matches them.
-    EXPECT_EQ(category_of_header(""), -1);
+    EXPECT_EQ(category_of_header(""), std::nullopt);
 }
 
 TEST(ArchiveTrim, RemovesTheCLocaleWhiteSpaceAtBothEnds) {

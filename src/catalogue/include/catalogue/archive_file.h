@@ -8,6 +8,8 @@
 
 namespace torvane {
 
+struct ArchiveRead;
+
 // The bytes of an archive, read from a file in one block or copied from memory.
 class ArchiveFile {
 public:
@@ -15,7 +17,7 @@ public:
 
     // Reads the whole file at path (bytes as the system takes them, no NUL inside). Only a
     // regular file is read: a folder, a pipe or a device could block the program or never end.
-    static ArchiveFile read(std::string_view path, ReadStatus& status);
+    static ArchiveRead read(std::string_view path);
     // A copy of text, as if read from a file.
     static ArchiveFile copy_of(std::string_view text);
 
@@ -24,6 +26,13 @@ public:
 private:
     LargeBlock block_;
     std::size_t size_ = 0;
+};
+
+// What reading a file gave: whether it was read, and if not, why; its bytes when it was.
+struct ArchiveRead {
+    ReadStatus status = ReadStatus::read;
+    // Empty unless the file was read.
+    ArchiveFile file;
 };
 
 } // namespace torvane

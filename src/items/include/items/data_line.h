@@ -58,9 +58,14 @@ public:
     bool failed() const { return failed_; }
 
 private:
-    // The next field of the line, and whether it stands where a field was expected (not a
-    // repeat of the last one present); empty when the field is empty.
-    std::string_view next(bool& repeated);
+    // A field of the line as next() finds it: its text, empty when the field is empty, and
+    // whether it repeats the last one present rather than standing where a field was expected.
+    struct Field {
+        std::string_view text;
+        bool repeated;
+    };
+
+    Field next();
     void doubt(FieldDoubt doubt) const;
 
     std::string_view line_;

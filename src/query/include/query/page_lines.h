@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <utility>
@@ -49,8 +50,8 @@ struct PageLines {
     // The text of an existing row. Windows-1252.
     std::string text(std::size_t row) const;
     Key key(std::size_t row) const;
-    // The first row with the key, or -1.
-    int find(const Key& wanted) const;
+    // The first row with the key, if any.
+    std::optional<std::size_t> find(const Key& wanted) const;
 };
 
 // Spreads a view, sorted by category first (as every view the window shows is), over the
