@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "catalogue/catalogue_test_support.h"
 #include "export/csv_export.h"
+#include "items/category_table.h"
+#include "items/parse_line.h"
 
 using namespace catalogue_test;
 
@@ -37,6 +41,25 @@ std::vector<std::string> rows_of(const std::string& text) {
         at = end + 2;
     }
     return rows;
+}
+
+// The cells of a CSV row, their double quotes undone.
+std::vector<std::string> cells_of(std::string_view row) {
+    std::vector<std::string> cells(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        if (row[i] == '"' && quoted && i + 1 < row.size() && row[i + 1] == '"') {
+            cells.back() += '"';
+            ++i;
+        } else if (row[i] == '"') {
+            quoted = !quoted;
+        } else if (row[i] == ',' && !quoted) {
+            cells.emplace_back();
+        } else {
+            cells.back() += row[i];
+        }
+    }
+    return cells;
 }
 
 } // namespace
@@ -77,4 +100,40 @@ TEST(CsvExport, QuotesWhatWouldSplitACellAndWritesUtf8) {
     // A name with a NUL byte, which no spreadsheet reads, shows a question mark there.
     EXPECT_EQ(rows[1].substr(0, 10), "Arma,Nul?x");
     EXPECT_EQ(rows[2].substr(0, 30), "Arma,\"\"\"Lama\"\", Èlfica\r\",,1,,");
+}
+
+TEST(CsvExport, EveryCategoryFillsTheColumnsOfItsDataLineFieldsAndNoOther) {
+    // Every field of this line reads as a value that shows: the text "7", or the number 0.
+    std::string line = "Nome=\"7\"";
+    for (int field = 1; field < 16; ++field) {
+        line += ",\"7\"";
+    }
+    // The columns that every record fills, whatever its category.
+    const std::array<std::string_view, 5> not_fields = {"Categoria", "Nome", "Efficacia",
+                                                        "Requisiti", "Descrizione"};
+    for (int code = 0; code < category_count; ++code) {
+        SCOPED_TRACE(code);
+        Item item;
+        ASSERT_EQ(parse_line(item, code, line), ParseResult::accepted);
+        const std::array<const Item*, 1> records = {&item};
+        const std::vector<std::string> rows = rows_of(csv_of(records));
+        ASSERT_EQ(rows.size(), 2U);
+        const std::vector<std::string> headers = cells_of(rows[0]);
+        const std::vector<std::string> cells = cells_of(rows[1]);
+        ASSERT_EQ(cells.size(), headers.size());
+        // A field's column is headed by its name with a capital.
+        const std::span<const std::string_view> fields = field_names(code);
+        std::size_t filled = 0;
+        for (std::size_t c = 0; c < headers.size(); ++c) {
+            if (std::find(not_fields.begin(), not_fields.end(), headers[c]) != not_fields.end()) {
+                continue;
+            }
+            std::string field = headers[c];
+            field.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(field[0])));
+            const bool in_line = std::find(fields.begin(), fields.end(), field) != fields.end();
+            EXPECT_EQ(!cells[c].empty(), in_line) << headers[c];
+            filled += in_line ? 1 : 0;
+        }
+        EXPECT_EQ(filled, fields.size()) << "a field of the line without a column";
+    }
 }
