@@ -4,7 +4,7 @@
 
 #include "archive_generator.h"
 #include "catalogue/catalogue.h"
-#include "catalogue/item_view.h"
+#include "query/item_view.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ const ItemView& by_name(std::size_t items) {
     auto [entry, made] = views.try_emplace(items);
     if (made) {
         entry->second = listing_order(catalogue_of(items));
-        sort(entry->second, sort_by_name);
+        sort(entry->second, sort_by_name, catalogue_of(items));
     }
     return entry->second;
 }
@@ -63,13 +63,14 @@ void BM_Load(benchmark::State& state) {
 void BM_SortFromLoadOrder(benchmark::State& state) {
     const auto mode = static_cast<SortMode>(state.range(0));
     const auto items = static_cast<std::size_t>(state.range(1));
-    const ItemView listed = listing_order(catalogue_of(items));
+    const Catalogue& catalogue = catalogue_of(items);
+    const ItemView listed = listing_order(catalogue);
     ItemView view;
     for (auto _ : state) {
         state.PauseTiming();
         view = listed;
         state.ResumeTiming();
-        sort(view, mode);
+        sort(view, mode, catalogue);
     }
     set_counters(state, items);
 }
@@ -78,10 +79,11 @@ void BM_SortFromLoadOrder(benchmark::State& state) {
 void BM_SortFromSortedOrder(benchmark::State& state) {
     const auto mode = static_cast<SortMode>(state.range(0));
     const auto items = static_cast<std::size_t>(state.range(1));
-    ItemView view = listing_order(catalogue_of(items));
-    sort(view, mode);
+    const Catalogue& catalogue = catalogue_of(items);
+    ItemView view = listing_order(catalogue);
+    sort(view, mode, catalogue);
     for (auto _ : state) {
-        sort(view, mode);
+        sort(view, mode, catalogue);
     }
     set_counters(state, items);
 }
@@ -90,14 +92,15 @@ void BM_SortFromSortedOrder(benchmark::State& state) {
 void BM_SortFromReverseOrder(benchmark::State& state) {
     const auto mode = static_cast<SortMode>(state.range(0));
     const auto items = static_cast<std::size_t>(state.range(1));
-    ItemView sorted = listing_order(catalogue_of(items));
-    sort(sorted, mode);
+    const Catalogue& catalogue = catalogue_of(items);
+    ItemView sorted = listing_order(catalogue);
+    sort(sorted, mode, catalogue);
     ItemView view;
     for (auto _ : state) {
         state.PauseTiming();
         view = filter_min(sorted, {});
         state.ResumeTiming();
-        sort(view, mode);
+        sort(view, mode, catalogue);
     }
     set_counters(state, items);
 }

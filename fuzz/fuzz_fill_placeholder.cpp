@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "items/template.h"
 #include "literal_fill.h"
+#include "templates/template.h"
 
 using torvane::fill_placeholder;
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/text_1252.h"
 #include "catalogue/catalogue.h"
-#include "catalogue/item_view.h"
 #include "catalogue/load_findings.h"
 #include "items/description.h"
-#include "items/text_1252.h"
+#include "query/item_view.h"
 
 namespace {
 
@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     ItemView whole = listing_order(catalogue);
     for (const SortMode mode : {sort_by_efficacy, sort_by_requirement, sort_by_name}) {
-        sort(whole, mode);
+        sort(whole, mode, catalogue);
         if (whole.size() != loaded) {
             std::abort();
         }
@@ -92,8 +92,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const StatBounds bounds = bounds_of(data, size);
     ItemView at_least = filter_min(whole, bounds);
     ItemView at_most = filter_stats(whole, bounds, BoundMode::at_most);
-    sort(at_least, sort_by_requirement);
-    sort(at_most, sort_by_efficacy);
+    sort(at_least, sort_by_requirement, catalogue);
+    sort(at_most, sort_by_efficacy, catalogue);
     check_sorted(at_least, sort_by_requirement);
     check_sorted(at_most, sort_by_efficacy);
 
@@ -101,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t piece = size > 30 ? data[28] % 8 : 0;
     const std::string search = to_lower_1252(text.substr(size > 30 ? 29 : 0, piece));
     ItemView found = search_name(whole, search);
-    sort(found, sort_by_name);
+    sort(found, sort_by_name, catalogue);
     check_sorted(found, sort_by_name);
     if (found.size() > loaded || at_least.size() > loaded || at_most.size() > loaded) {
         std::abort();

@@ -7,8 +7,8 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include "catalogue/chart_frontier.h"
-#include "catalogue/chart_model.h"
+#include "chart/chart_frontier.h"
+#include "chart/chart_model.h"
 #include "chart_sample_points.h"
 #include "ui/chart/chart_layout.h"
 #include "ui/chart/chart_painter.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "catalogue/chart_point.h"
+#include "chart/chart_point.h"
 
 // Points shaped like a large catalogue's: all twenty categories, requirements from 0 to about
 // 3000 (most of them low), efficacy from 0 to about 60 growing with the requirement, whole

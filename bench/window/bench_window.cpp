@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue_view.h"
-#include "catalogue/item_view.h"
 #include "catalogue_shape.h"
 #include "items/description.h"
+#include "query/catalogue_view.h"
+#include "query/item_view.h"
 #include "sort_comparison.h"
 #include "step_samples.h"
 #include "ui/database_app.h"
@@ -127,7 +127,7 @@ StartUpSteps time_start_up_steps() {
     steps.load = load_watch.elapsed();
     const Stopwatch sort_watch;
     ItemView view = listing_order(fresh.catalogue);
-    sort(view, sort_by_name);
+    sort(view, sort_by_name, fresh.catalogue);
     steps.sort = sort_watch.elapsed();
     const Stopwatch describe_watch;
     std::size_t bytes = 0;

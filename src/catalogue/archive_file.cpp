@@ -1,4 +1,4 @@
-#include "archive_file.h"
+#include "catalogue/archive_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -70,31 +70,27 @@ std::string_view read_status_text(ReadStatus status) {
 
 // The file is read in one block of the size it claims, and on to its end should it have grown
 // meanwhile (some files of the system claim no size at all).
-ArchiveFile ArchiveFile::read(std::string_view path, ReadStatus& status) {
-    ArchiveFile file;
+ArchiveRead ArchiveFile::read(std::string_view path) {
     if (path.find('\0') != std::string_view::npos) {
-        status = ReadStatus::missing;
-        return file;
+        return {ReadStatus::missing, {}};
     }
     const std::string name(path);
     // Non-blocking, so that opening a FIFO does not wait for a writer; it is refused below.
     const FileDescriptor fd(::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     struct stat info {};
     if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0) {
-        status = status_of_error(errno);
-        return file;
+        return {status_of_error(errno), {}};
     }
     if (!S_ISREG(info.st_mode)) {
-        status = ReadStatus::not_a_file;
-        return file;
+        return {ReadStatus::not_a_file, {}};
     }
     // One byte more than claimed, so that the first read already meets the end.
     auto capacity = std::max<std::uint64_t>(static_cast<std::uint64_t>(info.st_size) + 1,
                                             std::uint64_t{1} << 16);
     if (capacity > largest_file + 1) {
-        status = ReadStatus::too_large;
-        return file;
+        return {ReadStatus::too_large, {}};
     }
+    ArchiveFile file;
     file.block_ = LargeBlock(capacity);
     for (;;) {
         const ssize_t got =
@@ -103,8 +99,7 @@ ArchiveFile ArchiveFile::read(std::string_view path, ReadStatus& status) {
             if (errno == EINTR) {
                 continue;
             }
-            status = status_of_error(errno);
-            return {};
+            return {status_of_error(errno), {}};
         }
         if (got == 0) {
             break;
@@ -112,8 +107,7 @@ ArchiveFile ArchiveFile::read(std::string_view path, ReadStatus& status) {
         file.size_ += static_cast<std::size_t>(got);
         if (file.size_ == capacity) {
             if (capacity > largest_file) {
-                status = ReadStatus::too_large;
-                return {};
+                return {ReadStatus::too_large, {}};
             }
             LargeBlock grown(capacity * 2);
             std::copy_n(file.block_.data(), file.size_, grown.data());
@@ -121,8 +115,7 @@ ArchiveFile ArchiveFile::read(std::string_view path, ReadStatus& status) {
             capacity *= 2;
         }
     }
-    status = ReadStatus::read;
-    return file;
+    return {ReadStatus::read, std::move(file)};
 }
 
 ArchiveFile ArchiveFile::copy_of(std::string_view text) {

@@ -1,12 +1,12 @@
-#include "archive_format.h"
+#include "catalogue/archive_format.h"
 
+#include "base/integer_text.h"
+#include "base/text_1252.h"
 #include "items/category_table.h"
-#include "items/integer_text.h"
-#include "items/text_1252.h"
 
 namespace torvane {
 
-int category_of_header(std::string_view header) {
+std::optional<ItemCategory> category_of_header(std::string_view header) {
     for (const CategoryInfo& info : category_table) {
         for (const std::string_view spelling : info.headers) {
             if (!spelling.empty() && spelling == header) {
@@ -14,10 +14,10 @@ int category_of_header(std::string_view header) {
             }
         }
     }
-    return -1;
+    return std::nullopt;
 }
 
-int category_of_header_line(std::string_view line) {
+std::optional<ItemCategory> category_of_header_line(std::string_view line) {
     return category_of_header(to_lower_1252(line));
 }
 

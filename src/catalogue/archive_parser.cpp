@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "archive_format.h"
+#include "catalogue/archive_format.h"
 #include "items/category_table.h"
 #include "items/parse_line.h"
 #include "line_findings.h"
@@ -28,9 +28,8 @@ std::size_t parse_archive_text(std::string_view text, int category, std::size_t 
             continue;
         }
         if (line.front() == '[') {
-            const int code = category_of_header_line(line);
-            if (code >= 0) {
-                category = code;
+            if (const std::optional<ItemCategory> code = category_of_header_line(line)) {
+                category = *code;
             } else {
                 findings.unknown_header(line_number);
             }
@@ -60,8 +59,8 @@ int category_at(std::string_view text, std::size_t at) {
         const std::size_t start = found == std::string_view::npos ? 0 : found + 1;
         const std::string_view line = trim_blanks(text.substr(start, line_feed - start));
         if (!line.empty() && line.front() == '[') {
-            if (const int code = category_of_header_line(line); code >= 0) {
-                return code;
+            if (const std::optional<ItemCategory> code = category_of_header_line(line)) {
+                return *code;
             }
         }
         next_start = start;

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/large_memory.h"
+#include "catalogue/name_ranking.h"
 #include "items/item.h"
-#include "items/large_memory.h"
-#include "name_ranking.h"
 
 namespace torvane {
 

@@ -1,12 +1,12 @@
-#include "catalogue.h"
+#include "catalogue/catalogue.h"
 
 #include <system_error>
 #include <thread>
 
 #include "archive_parser.h"
+#include "catalogue/name_ranking.h"
 #include "items/category_table.h"
 #include "line_findings.h"
-#include "name_ranking.h"
 
 namespace torvane {
 
@@ -30,10 +30,10 @@ std::size_t second_half_start(std::string_view text, const LoadSink* sink) {
 } // namespace
 
 LoadResult Catalogue::load(std::string_view path, LoadSink* sink) {
-    LoadResult result;
-    ArchiveFile file = ArchiveFile::read(path, result.status);
-    if (result.status == ReadStatus::read) {
-        result.catalogue = Catalogue(std::move(file), sink);
+    ArchiveRead archive = ArchiveFile::read(path);
+    LoadResult result{archive.status, {}};
+    if (archive.status == ReadStatus::read) {
+        result.catalogue = Catalogue(std::move(archive.file), sink);
     }
     return result;
 }
@@ -76,7 +76,7 @@ Catalogue::Catalogue(ArchiveFile file, LoadSink* sink) : file_(std::move(file)) 
         }
     }
     records_.set_size(first_count + second_count);
-    rank_names(records_.items(), runs);
+    name_ranks_ = rank_names(records_.items(), runs);
 }
 
 } // namespace torvane

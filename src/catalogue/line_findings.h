@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <string_view>
 
+#include "catalogue/load_findings.h"
 #include "items/field_notes.h"
 #include "items/parse_line.h"
-#include "load_findings.h"
 
 namespace torvane {
 

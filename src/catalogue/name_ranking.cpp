@@ -1,4 +1,4 @@
-#include "name_ranking.h"
+#include "catalogue/name_ranking.h"
 
 #include <algorithm>
 #include <array>
@@ -7,8 +7,8 @@
 #include <system_error>
 #include <thread>
 
+#include "base/radix_sort.h"
 #include "items/category_table.h"
-#include "radix_sort.h"
 
 namespace torvane {
 
@@ -192,9 +192,9 @@ ByCategory group_by_category(std::span<const CategoryRun> runs) {
     return groups;
 }
 
-// Ranks the names of the categories from first to last (exclusive).
-void rank_categories(std::span<Item> records, const ByCategory& groups, std::size_t first,
-                     std::size_t last) {
+// Ranks the names of the categories from first to last (exclusive) into ranks, one per record.
+void rank_categories(std::span<const Item> records, const ByCategory& groups, std::size_t first,
+                     std::size_t last, std::span<std::uint32_t> ranks) {
     LargeVector<std::string_view> names;
     for (std::size_t c = first; c < last; ++c) {
         const std::span<const std::uint32_t> places(groups.places.data() + groups.bounds[c],
@@ -203,17 +203,19 @@ void rank_categories(std::span<Item> records, const ByCategory& groups, std::siz
         for (const std::uint32_t place : places) {
             names.push_back(records[place].name());
         }
-        const LargeVector<std::uint32_t> ranks = rank_names(names);
+        const LargeVector<std::uint32_t> ranks_of_names = rank_names(names);
         for (std::size_t i = 0; i < places.size(); ++i) {
-            records[places[i]].name_rank = ranks[i];
+            ranks[places[i]] = ranks_of_names[i];
         }
     }
 }
 
 } // namespace
 
-void rank_names(std::span<Item> records, std::span<const CategoryRun> runs) {
+LargeVector<std::uint32_t> rank_names(std::span<const Item> records,
+                                      std::span<const CategoryRun> runs) {
     const ByCategory groups = group_by_category(runs);
+    LargeVector<std::uint32_t> ranks(records.size());
     // Names meet only names of their own category in a sort, so each category is ranked on
     // its own, and a large catalogue's categories are shared out to two threads.
     std::size_t split = category_count;
@@ -223,15 +225,20 @@ void rank_names(std::span<Item> records, std::span<const CategoryRun> runs) {
             ++split;
         }
     }
-    std::jthread second;
-    if (split < category_count) {
-        try {
-            second = std::jthread([&] { rank_categories(records, groups, split, category_count); });
-        } catch (const std::system_error&) {
-            split = category_count; // no thread to be had: all on this one
+    {
+        // Each thread writes the ranks of its own categories' records.
+        std::jthread second;
+        if (split < category_count) {
+            try {
+                second = std::jthread(
+                    [&] { rank_categories(records, groups, split, category_count, ranks); });
+            } catch (const std::system_error&) {
+                split = category_count; // no thread to be had: all on this one
+            }
         }
+        rank_categories(records, groups, 0, split, ranks);
     }
-    rank_categories(records, groups, 0, split);
+    return ranks;
 }
 
 } // namespace torvane

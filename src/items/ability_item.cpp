@@ -1,7 +1,7 @@
 // Abilities: all six statistics, a teacher and a trainer, each with a cost. They have no
 // location and order as plain records do.
 #include "record_kinds.h"
-#include "template.h"
+#include "templates/template.h"
 
 namespace torvane {
 

@@ -2,7 +2,7 @@
 // efficacy. Strength, agility, wisdom and intelligence make the requirement (weapons have no
 // agility field: theirs stays 0).
 #include "record_kinds.h"
-#include "template.h"
+#include "templates/template.h"
 
 namespace torvane {
 

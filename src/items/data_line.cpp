@@ -1,4 +1,4 @@
-#include "data_line.h"
+#include "items/data_line.h"
 
 #include <algorithm>
 #include <bit>
@@ -6,8 +6,9 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 
-#include "integer_text.h"
+#include "base/integer_text.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -195,11 +196,11 @@ FieldReader::FieldReader(std::string_view line, std::size_t fields_from, FieldNo
     ends_[field_count_++] = static_cast<std::uint32_t>(size);
 }
 
-std::string_view FieldReader::next(bool& repeated) {
+FieldReader::Field FieldReader::next() {
     // Once the line has ended, every further field reads the last one present again, and
     // after an empty field every further one reads that empty field: the program's
     // established way of reading short lines, which archives rely on.
-    repeated = stuck_ && !failed_;
+    const bool repeated = stuck_ && !failed_;
     const std::size_t begin = at_ == 0 ? 0 : ends_[at_ - 1] + std::size_t{1};
     const std::size_t end = ends_[at_];
     // The ends lie in rest_, each after the one before.
@@ -217,7 +218,7 @@ std::string_view FieldReader::next(bool& repeated) {
     } else {
         stuck_ = true;
     }
-    return field;
+    return {field, repeated};
 }
 
 void FieldReader::doubt(FieldDoubt doubt) const {
@@ -229,16 +230,16 @@ void FieldReader::doubt(FieldDoubt doubt) const {
 namespace {
 
 // The value of a field of one to nine digits and nothing else, the usual number field, which
-// cannot pass 32 bits; -1 for any other field.
-std::int32_t plain_digits(std::string_view field) {
-    if (field.size() > 9) {
-        return -1;
+// cannot pass 32 bits; none for any other field.
+std::optional<std::int32_t> plain_digits(std::string_view field) {
+    if (field.empty() || field.size() > 9) {
+        return std::nullopt;
     }
     std::int32_t value = 0;
     for (const char c : field) {
         const auto digit = static_cast<unsigned>(c - '0');
         if (digit > 9) {
-            return -1;
+            return std::nullopt;
         }
         value = value * 10 + static_cast<std::int32_t>(digit);
     }
@@ -248,11 +249,10 @@ std::int32_t plain_digits(std::string_view field) {
 } // namespace
 
 void FieldReader::integer(std::int32_t& target) {
-    bool repeated = false;
-    const std::string_view field = next(repeated);
+    const auto [field, repeated] = next();
     // The usual field, plain digits, needs neither blanks, sign nor range looked at.
-    if (const std::int32_t value = plain_digits(field); value >= 0 && !field.empty()) {
-        target = value;
+    if (const std::optional<std::int32_t> value = plain_digits(field)) {
+        target = *value;
     } else if (!field.empty()) {
         const LeadingInteger number = read_leading_integer(field);
         target = number.value;
@@ -270,8 +270,7 @@ void FieldReader::integer(std::int32_t& target) {
 }
 
 void FieldReader::real(float& target) {
-    bool repeated = false;
-    const std::string_view field = next(repeated);
+    const auto [field, repeated] = next();
     if (!field.empty()) {
         const NumberField<float> number = read_float(field);
         target = number.value;
@@ -288,9 +287,7 @@ void FieldReader::real(float& target) {
 }
 
 void FieldReader::text(LineText& target) {
-    bool repeated = false;
-    const std::string_view field = next(repeated);
-    if (const std::string_view value = unquoted(field); !value.empty()) {
+    if (const std::string_view value = unquoted(next().text); !value.empty()) {
         target = {static_cast<std::uint32_t>(value.data() - line_.data()),
                   static_cast<std::uint32_t>(value.size())};
     }

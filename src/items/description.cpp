@@ -1,7 +1,7 @@
-#include "description.h"
+#include "items/description.h"
 
 #include "record_kinds.h"
-#include "template.h"
+#include "templates/template.h"
 
 namespace torvane {
 

@@ -1,4 +1,4 @@
-#include "item.h"
+#include "items/item.h"
 
 #include <algorithm>
 #include <limits>

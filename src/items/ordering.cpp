@@ -1,4 +1,4 @@
-#include "ordering.h"
+#include "items/ordering.h"
 
 #include <bit>
 

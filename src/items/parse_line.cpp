@@ -1,4 +1,4 @@
-#include "parse_line.h"
+#include "items/parse_line.h"
 
 #include <limits>
 

@@ -2,7 +2,7 @@
 // read in one field order. The armour class (never below 0) is the efficacy; five statistics
 // plus a fifteenth of the attack make the requirement.
 #include "record_kinds.h"
-#include "template.h"
+#include "templates/template.h"
 
 namespace torvane {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "data_line.h"
-#include "item.h"
+#include "items/data_line.h"
+#include "items/item.h"
 
 // What each record class does its own way. The category decides the class (category_table.h);
 // each class has a file of its own: the fields of its data line in their order, with their

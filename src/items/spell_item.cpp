@@ -1,7 +1,7 @@
 // Spells: mana, a prerequisite text, a teacher and costs in PA and coins, with level,
 // intelligence and wisdom. They order as plain records do.
 #include "record_kinds.h"
-#include "template.h"
+#include "templates/template.h"
 
 namespace torvane {
 

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fcntl.h>
 #include <filesystem>
+#include <optional>
+#include <span>
 #include <string>
 #include <sys/stat.h>
 #include <thread>
@@ -28,17 +31,26 @@ Catalogue loaded(const TempArchive& archive) {
     return std::move(result.catalogue);
 }
 
-// The categories and names of the records as the loader lists them, the last line first.
+// The records as the window lists a catalogue it has not sorted, the last line first.
+std::vector<const Item*> listing(const Catalogue& catalogue) {
+    const std::span<const Item> items = catalogue.items();
+    std::vector<const Item*> records(items.size());
+    std::transform(items.rbegin(), items.rend(), records.begin(),
+                   [](const Item& item) { return &item; });
+    return records;
+}
+
+// The categories and names of the records in that order.
 std::vector<int> categories_of(const Catalogue& catalogue) {
     std::vector<int> codes;
-    for (const Item* item : listing_order(catalogue)) {
+    for (const Item* item : listing(catalogue)) {
         codes.push_back(item->category);
     }
     return codes;
 }
 
 Names names_in_listing(const Catalogue& catalogue) {
-    return names_of(listing_order(catalogue));
+    return names_of(listing(catalogue));
 }
 
 const DamageFields& damage(const Item& item) {
@@ -117,7 +129,7 @@ TEST(ArchiveHeaders, EveryHeaderSelectsItsCategory) {
         {"[abilita']", 19},    {"[incantesimo]", 20},  {"[incantesimi]", 20},
     };
     for (const auto& [header, code] : headers) {
-        EXPECT_EQ(category_of_header(header), code) << header;
+        EXPECT_EQ(category_of_header(header), std::optional<ItemCategory>(code)) << header;
         // A category-0 record first, so that a header that fails to switch shows up.
         TempArchive archive(any_line("Prima") + header + "\n" + any_line("Dopo"));
         EXPECT_EQ(categories_of(loaded(archive)), (std::vector<int>{code, 0})) << header;
@@ -141,12 +153,12 @@ TEST(ArchiveHeaders, HeadersWithAnythingElseOnTheLineAreIgnored) {
         "[armi",        "[]",      "[",       "[abilit\xE1]", "[scudo]]",      "[ARMI]x",
     };
     for (const std::string& header : not_headers) {
-        EXPECT_EQ(category_of_header(header), -1) << header;
+        EXPECT_EQ(category_of_header(header), std::nullopt) << header;
         TempArchive archive("[elmi]\n" + header + "\n" + any_line("X"));
         EXPECT_EQ(categories_of(loaded(archive)), std::vector<int>{9}) << header;
     }
     // The category table's unused spellings are empty: no header matches them.
-    EXPECT_EQ(category_of_header(""), -1);
+    EXPECT_EQ(category_of_header(""), std::nullopt);
 }
 
 TEST(ArchiveTrim, RemovesTheCLocaleWhiteSpaceAtBothEnds) {

@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/integer_text.h"
 #include "items/data_line.h"
 #include "items/field_notes.h"
-#include "items/integer_text.h"
 #include "items/item_test_support.h"
 #include "items/parse_line.h"
 

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "base/integer_text.h"
 #include "items/data_line.h"
 #include "items/description.h"
-#include "items/integer_text.h"
 #include "items/item_test_support.h"
-#include "items/template.h"
+#include "templates/template.h"
 
 namespace {
 

@@ -10,12 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text_1252.h"
 #include "items/description.h"
 #include "items/item.h"
 #include "items/item_test_support.h"
 #include "items/parse_line.h"
-#include "items/template.h"
-#include "items/text_1252.h"
+#include "templates/template.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "catalogue/archive_check.h"
 #include "catalogue/catalogue.h"
-#include "catalogue/catalogue_view.h"
-#include "catalogue/csv_export.h"
 #include "catalogue/load_findings.h"
-#include "catalogue/page_lines.h"
+#include "check/archive_check.h"
+#include "export/csv_export.h"
+#include "query/catalogue_view.h"
+#include "query/page_lines.h"
 #include "ui/app/app_identity.h"
 #include "ui/app/catalogue_file.h"
 

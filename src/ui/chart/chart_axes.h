@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "catalogue/chart_frontier.h"
+#include "chart/chart_frontier.h"
 
 // What the chart's two axes measure: their titles, and which of them carries the requirement,
 // which decides which points are the best buys.

@@ -6,7 +6,7 @@
 
 #include <QFontMetrics>
 
-#include "catalogue/chart_model.h"
+#include "chart/chart_model.h"
 #include "items/category_table.h"
 #include "ui/chart/chart_style.h"
 #include "ui/widgets/text_1252_codec.h"

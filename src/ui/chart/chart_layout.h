@@ -6,7 +6,7 @@
 #include <QRect>
 #include <QString>
 
-#include "catalogue/chart_axis.h"
+#include "chart/axis_scale.h"
 #include "ui/chart/chart_axes.h"
 
 namespace torvane {

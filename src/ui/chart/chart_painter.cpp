@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-#include "catalogue/chart_model.h"
+#include "chart/chart_model.h"
 #include "ui/chart/chart_layout.h"
 #include "ui/chart/chart_raster.h"
 #include "ui/chart/chart_style.h"

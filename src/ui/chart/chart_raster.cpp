@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QPolygonF>
 
-#include "catalogue/chart_model.h"
+#include "chart/chart_model.h"
 #include "items/category_table.h"
 #include "ui/chart/chart_sprite.h"
 

@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "catalogue/chart_model.h"
+#include "chart/chart_model.h"
 #include "ui/chart/chart_layout.h"
 #include "ui/chart/chart_raster.h"
 

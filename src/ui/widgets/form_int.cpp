@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "items/integer_text.h"
+#include "base/integer_text.h"
 
 std::optional<std::int32_t> parse_form_int(const QString& text) {
     // Characters beyond ASCII are neither blanks nor digits: one stands for all of them.

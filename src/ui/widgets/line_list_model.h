@@ -7,7 +7,7 @@
 
 #include <QAbstractListModel>
 
-#include "catalogue/page_lines.h"
+#include "query/page_lines.h"
 
 // A line as a list shows it; empty for a row the lines do not have.
 QString shown_line(const torvane::PageLines& lines, std::size_t row);

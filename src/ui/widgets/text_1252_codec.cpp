@@ -1,6 +1,6 @@
 #include "text_1252_codec.h"
 
-#include "items/text_1252.h"
+#include "base/text_1252.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QAction>
 
-#include "catalogue/page_chart.h"
+#include "chart/page_chart.h"
 #include "ui/chart/chart_axes.h"
 #include "ui/chart/chart_widget.h"
 #include "ui/chart/chart_window.h"

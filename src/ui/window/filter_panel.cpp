@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "items/text_1252.h"
+#include "base/text_1252.h"
 #include "ui/app/app_identity.h"
 #include "ui/widgets/focus_edit.h"
 #include "ui/widgets/spin_button.h"

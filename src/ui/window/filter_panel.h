@@ -6,7 +6,7 @@
 
 #include <QObject>
 
-#include "catalogue/catalogue_view.h"
+#include "query/catalogue_view.h"
 #include "ui/window/form_exchange.h"
 
 class FocusEdit;

@@ -12,8 +12,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "catalogue/line_search.h"
-#include "items/text_1252.h"
+#include "base/text_1252.h"
+#include "query/line_search.h"
 #include "ui/widgets/line_list_model.h"
 #include "ui/widgets/readable_label.h"
 #include "ui/widgets/stretch_layout.h"

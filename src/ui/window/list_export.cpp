@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "catalogue/csv_export.h"
+#include "export/csv_export.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "catalogue/catalogue_view.h"
+#include "query/catalogue_view.h"
 #include "ui/widgets/stretch_layout.h"
 
 class CatalogueFile;

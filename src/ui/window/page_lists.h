@@ -12,8 +12,8 @@
 #include <QString>
 
 #include "catalogue/catalogue.h"
-#include "catalogue/page_lines.h"
 #include "items/category_table.h"
+#include "query/page_lines.h"
 
 class LineListView;
 class QAction;
