@@ -78,7 +78,8 @@ CommandLine parse_command_line(const std::vector<std::string>& arguments) {
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
     const QCommandLineOption check_option(QStringLiteral("check"), QString());
     const QCommandLineOption csv_option(QStringLiteral("csv"), QString());
-    parser.addOptions({help, version, check_option, csv_option});
+    const QCommandLineOption diff_option(QStringLiteral("diff"), QString());
+    parser.addOptions({help, version, check_option, csv_option, diff_option});
     if (!parser.parse(ours)) {
         const QStringList unknown = parser.unknownOptionNames();
         return usage_error(
@@ -89,12 +90,21 @@ CommandLine parse_command_line(const std::vector<std::string>& arguments) {
                            unknown.first()));
     }
     const QStringList files = parser.positionalArguments();
-    if (files.size() > 1) {
+    const bool diff = parser.isSet(diff_option) && !parser.isSet(help) && !parser.isSet(version);
+    if (diff && files.size() != 2) {
+        return usage_error(
+            QStringLiteral("--diff vuole due cataloghi: quello di prima e quello di dopo"));
+    }
+    if (!diff && files.size() > 1) {
         return usage_error(QStringLiteral("un solo catalogo alla volta"));
     }
     CommandLine command;
     command.file = files.value(0);
-    if (parser.isSet(help)) {
+    if (diff) {
+        command.action = CommandLine::Action::diff;
+        command.second_file = files.value(1);
+        command.csv = parser.isSet(csv_option);
+    } else if (parser.isSet(help)) {
         command.action = CommandLine::Action::help;
     } else if (parser.isSet(version)) {
         command.action = CommandLine::Action::version;
@@ -127,6 +137,10 @@ std::optional<int> run_without_window(const CommandLine& command, std::ostream& 
         return check_catalogue(command.file, out, err);
     case CommandLine::Action::csv:
         return export_catalogue(command.file, out, err);
+    case CommandLine::Action::diff:
+        return compare_catalogue_files(command.file, command.second_file,
+                                       command.csv ? ComparisonForm::csv : ComparisonForm::text,
+                                       out, err);
     case CommandLine::Action::usage_error:
         err << program_name << ": " << command.error.toStdString() << '\n'
             << usage_hint().toStdString() << '\n';
@@ -140,6 +154,7 @@ QString help_text() {
                "Uso: %1 [FILE]\n"
                "     %1 --check FILE\n"
                "     %1 --csv FILE\n"
+               "     %1 --diff [--csv] PRIMA DOPO\n"
                "\n"
                "Sfoglia il catalogo degli oggetti di un gioco di ruolo fantasy.\n"
                "Senza FILE legge archive.dat nella cartella corrente; FILE può essere un\n"
@@ -156,6 +171,14 @@ QString help_text() {
                "                  è stata scartata, 1 se qualcuna lo è stata, 2 se il file non\n"
                "                  si può leggere\n"
                "  --csv FILE      scrive tutto il catalogo in CSV (UTF-8) sullo standard\n"
-               "                  output, senza aprire la finestra; esce come --check\n")
+               "                  output, senza aprire la finestra; esce come --check\n"
+               "  --diff PRIMA DOPO\n"
+               "                  confronta due cataloghi oggetto per oggetto: scrive, per\n"
+               "                  categoria, gli oggetti nuovi (+), tolti (-) e cambiati (~)\n"
+               "                  con i campi che cambiano; con --csv in CSV; esce con 0 se\n"
+               "                  gli oggetti sono gli stessi, 1 se cambiano, 2 se un file\n"
+               "                  non si può leggere\n"
+               "\n"
+               "Nella finestra F1 mostra la guida con tutti i tasti.\n")
         .arg(QString::fromLatin1(program_name));
 }

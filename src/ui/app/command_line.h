@@ -9,11 +9,15 @@
 
 // What the program was asked to do by its arguments.
 struct CommandLine {
-    enum class Action { window, help, version, check, csv, usage_error };
+    enum class Action { window, help, version, check, csv, diff, usage_error };
 
     Action action = Action::window;
     // The catalogue named on the command line, to open or to check; empty for the default.
+    // For a comparison, the catalogue before.
     QString file;
+    // For a comparison: the catalogue after, and whether to write CSV rather than text.
+    QString second_file;
+    bool csv = false;
     // For a usage error: what was wrong, in Italian.
     QString error;
 };

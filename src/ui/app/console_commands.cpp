@@ -7,6 +7,8 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/load_findings.h"
 #include "check/archive_check.h"
+#include "compare/comparison.h"
+#include "compare/comparison_report.h"
 #include "export/csv_export.h"
 #include "query/catalogue_view.h"
 #include "query/page_lines.h"
@@ -70,4 +72,34 @@ int export_catalogue(const QString& file, std::ostream& out, std::ostream& err) 
         return 2;
     }
     return rejections.rejected > 0 ? 1 : 0;
+}
+
+int compare_catalogue_files(const QString& before, const QString& after, ComparisonForm form,
+                            std::ostream& out, std::ostream& err) {
+    const auto load = [](const QString& file) {
+        return torvane::Catalogue::load(QFile::encodeName(catalogue_file_path(file)).toStdString());
+    };
+    const torvane::LoadResult old_reading = load(before);
+    if (old_reading.status != torvane::ReadStatus::read) {
+        return unreadable(before, old_reading.status, err);
+    }
+    const torvane::LoadResult new_reading = load(after);
+    if (new_reading.status != torvane::ReadStatus::read) {
+        return unreadable(after, new_reading.status, err);
+    }
+    const torvane::CatalogueComparison comparison =
+        torvane::compare_catalogues(old_reading.catalogue, new_reading.catalogue);
+    if (form == ComparisonForm::csv) {
+        torvane::write_comparison_csv(comparison, [&out](std::string_view piece) {
+            out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+        });
+    } else {
+        torvane::write_comparison_text(comparison, out);
+    }
+    out.flush();
+    if (!out) {
+        err << program_name << ": scrittura non riuscita\n";
+        return 2;
+    }
+    return comparison.same() ? 0 : 1;
 }

@@ -134,3 +134,33 @@ QPixmap draw_banner(qreal device_pixel_ratio) {
     painter.drawRect(QRectF(0.5, 0.5, width - 1, height - 1));
     return pixmap;
 }
+
+QPixmap draw_line_mark(LineMark mark, int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double s = size;
+    painter.setPen(QPen(QColor(0, 0, 0, 120), std::max(1.0, s / 16.0)));
+    QPen sign(Qt::white, std::max(1.5, s / 7.0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    if (mark == LineMark::added) {
+        painter.setBrush(QColor(0x1E, 0x8C, 0x3A));
+        painter.drawEllipse(QRectF(s * 0.06, s * 0.06, s * 0.88, s * 0.88));
+        painter.setPen(sign);
+        painter.drawLine(QPointF(s * 0.5, s * 0.27), QPointF(s * 0.5, s * 0.73));
+        painter.drawLine(QPointF(s * 0.27, s * 0.5), QPointF(s * 0.73, s * 0.5));
+    } else {
+        painter.setBrush(QColor(0xD9, 0x82, 0x0B));
+        const QPointF diamond[] = {QPointF(s * 0.5, s * 0.02), QPointF(s * 0.98, s * 0.5),
+                                   QPointF(s * 0.5, s * 0.98), QPointF(s * 0.02, s * 0.5)};
+        painter.drawPolygon(diamond, 4);
+        painter.setPen(sign);
+        painter.setBrush(Qt::NoBrush);
+        QPainterPath tilde;
+        tilde.moveTo(s * 0.28, s * 0.56);
+        tilde.cubicTo(s * 0.38, s * 0.36, s * 0.5, s * 0.44, s * 0.5, s * 0.5);
+        tilde.cubicTo(s * 0.5, s * 0.56, s * 0.62, s * 0.64, s * 0.72, s * 0.44);
+        painter.drawPath(tilde);
+    }
+    return pixmap;
+}

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include <QAbstractListModel>
+#include <QPixmap>
 
+#include "compare/record_changes.h"
 #include "query/page_lines.h"
 
 // A line as a list shows it; empty for a row the lines do not have.
@@ -23,6 +25,9 @@ public:
     void replace(std::shared_ptr<const torvane::PageLines> lines);
     // Highlights these rows (ascending), and no others: what a search found.
     void highlight(std::vector<std::size_t> rows);
+    // Marks the lines of the items that a new reading added or changed, until other changes
+    // or none are given; the lines keep their marks through refills.
+    void mark_changes(std::shared_ptr<const torvane::RecordChanges> changes);
 
     int count() const { return static_cast<int>(lines_->size()); }
     // The line's bytes; nothing when the row does not exist.
@@ -34,7 +39,11 @@ public:
 
 private:
     bool highlighted(std::size_t row) const;
+    torvane::ItemChange change_of(int row) const;
 
     std::shared_ptr<const torvane::PageLines> lines_;
     std::vector<std::size_t> highlighted_;
+    std::shared_ptr<const torvane::RecordChanges> changes_;
+    QPixmap added_mark_;
+    QPixmap changed_mark_;
 };

@@ -29,6 +29,10 @@ public:
     const std::shared_ptr<const torvane::PageLines>& lines() const { return model_->lines(); }
     // Highlights these rows (ascending), and no others.
     void highlight(std::vector<std::size_t> rows) { model_->highlight(std::move(rows)); }
+    // Marks the lines of items a new reading added or changed (see LineListModel).
+    void mark_changes(std::shared_ptr<const torvane::RecordChanges> changes) {
+        model_->mark_changes(std::move(changes));
+    }
     // Selects the row as the user would, but without telling anyone; none selects nothing.
     void select_quietly(std::optional<int> row);
     // Puts the selected line on the clipboard; false, leaving the clipboard alone, when no

@@ -64,12 +64,16 @@ torvane::ReadStatus CatalogueSession::read_first() {
     }();
     if (status == torvane::ReadStatus::read) {
         last_catalogue_ = file_.path();
+        shows_a_reading_ = true;
     }
     watcher_.watch(file_.path());
     return status;
 }
 
 bool CatalogueSession::open(const QString& path) {
+    const std::shared_ptr<const torvane::Catalogue> previous = file_.catalogue();
+    // A reading of the file shown, not the empty catalogue of a file that could not be read.
+    const bool same_file = shows_a_reading_ && catalogue_file_path(path) == file_.path();
     const torvane::ReadStatus status = [&] {
         const WaitCursor busy;
         return file_.read(path);
@@ -81,7 +85,8 @@ bool CatalogueSession::open(const QString& path) {
     }
     last_catalogue_ = file_.path();
     watcher_.watch(file_.path());
-    emit catalogue_replaced();
+    shows_a_reading_ = true;
+    emit catalogue_replaced(previous, same_file);
     return true;
 }
 

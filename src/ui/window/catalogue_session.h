@@ -43,8 +43,10 @@ public:
     void remember_last_catalogue(const QString& path) { last_catalogue_ = path; }
 
 signals:
-    // A new reading replaced the shown catalogue.
-    void catalogue_replaced();
+    // A new reading replaced the shown catalogue, previous: a reading of the same file again
+    // (F5, a change on disk, or the file opened again) or of another one.
+    void catalogue_replaced(const std::shared_ptr<const torvane::Catalogue>& previous,
+                            bool same_file);
 
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,4 +59,6 @@ private:
     CatalogueWatcher watcher_;
     QString last_catalogue_;
     bool reload_pending_ = false;
+    // Whether the catalogue shown was read from a file, rather than none could be.
+    bool shows_a_reading_ = false;
 };

@@ -12,6 +12,7 @@
 #include "ui/widgets/artwork.h"
 #include "ui/widgets/wait_cursor.h"
 #include "ui/window/catalogue_session.h"
+#include "ui/window/change_marks.h"
 #include "ui/window/chart_link.h"
 #include "ui/window/description_box.h"
 #include "ui/window/export_command.h"
@@ -53,6 +54,8 @@ MainDialog::MainDialog(CatalogueFile catalogue, QWidget* parent)
     HelpWindow::add_command(this);
 
     session_ = new CatalogueSession(std::move(catalogue), this);
+    // Before the window's own handling of a new reading, so the lists refill with the marks.
+    new ChangeMarks(*session_, *lists_, *header_, this);
     export_ = new ExportCommand(*lists_, *session_, this);
     chart_ = new ChartLink(*lists_, this);
     lists_->add_menu_action(export_->action());

@@ -292,6 +292,12 @@ void PageLists::highlight(int page, std::vector<std::size_t> rows) {
     list(page)->highlight(std::move(rows));
 }
 
+void PageLists::mark_changes(const std::shared_ptr<const torvane::RecordChanges>& changes) {
+    for (LineListView* view : lists_) {
+        view->mark_changes(changes);
+    }
+}
+
 std::vector<const torvane::Item*> PageLists::shown_records() const {
     std::vector<const torvane::Item*> records;
     for (const LineListView* view : lists_) {

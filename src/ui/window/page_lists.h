@@ -12,6 +12,7 @@
 #include <QString>
 
 #include "catalogue/catalogue.h"
+#include "compare/record_changes.h"
 #include "items/category_table.h"
 #include "query/page_lines.h"
 
@@ -66,6 +67,9 @@ public:
     void show_line(int page, int row);
     // Highlights these rows of the page (ascending), and no others.
     void highlight(int page, std::vector<std::size_t> rows);
+    // Marks the lines of the items a new reading added or changed, on every page and through
+    // every refill, until other changes or none are given.
+    void mark_changes(const std::shared_ptr<const torvane::RecordChanges>& changes);
     // The records of the item lines, page after page, each in its lines' order.
     std::vector<const torvane::Item*> shown_records() const;
     // Whether the lists show any item (a header line never stands alone).
@@ -97,7 +101,7 @@ private:
     void create_commands();
     void on_list_select(int page);
     void on_list_double_click(int page);
-    void show_menu(LineListView* list, const QPoint& at);
+    void show_menu(LineListView* view, const QPoint& at);
     void update_copy_action();
     void place_lists();
     LineListView* list(int page) const;

@@ -110,6 +110,21 @@ void CommandLineTest::statuses_without_a_display_data() {
                                << "un solo catalogo";
     QTest::newRow("help") << QStringList{"--help"} << 0 << "--check FILE"
                           << "";
+    QTest::newRow("diff of the same items")
+        << QStringList{"--diff", "buono.dat", "ゲーム.dat"} << 0 << "nessuna differenza\n"
+        << "";
+    QTest::newRow("diff of other items")
+        << QStringList{"--diff", "buono.dat", "altro.dat"} << 1
+        << "Arma:\n  ~ Arco: Forza 1 \u2192 2\n  + Ascia\n1 nuovo, 1 cambiato\n"
+        << "";
+    QTest::newRow("diff as CSV") << QStringList{"--diff", "--csv", "buono.dat", "altro.dat"} << 1
+                                 << "Arma,Arco,cambiato,Forza,1,2\r\nArma,Ascia,nuovo,,,\r\n"
+                                 << "";
+    QTest::newRow("diff of a missing file")
+        << QStringList{"--diff", "buono.dat", "manca.dat"} << 2 << ""
+        << "torvane-database: manca.dat: il file non esiste\n";
+    QTest::newRow("diff of one file") << QStringList{"--diff", "buono.dat"} << 2 << ""
+                                      << "--diff vuole due cataloghi";
     QTest::newRow("version") << QStringList{"--version"} << 0 << "torvane-database 1.1.1.0\n"
                              << "";
 }
@@ -125,6 +140,10 @@ void CommandLineTest::statuses_without_a_display() {
         QVERIFY(file.open(QIODevice::WriteOnly) &&
                 file.write("[armi]\nArco=\"\",1,1,1,\"\",1,2\n"));
     }
+    QFile other(directory.filePath(QStringLiteral("altro.dat")));
+    QVERIFY(other.open(QIODevice::WriteOnly) &&
+            other.write("[armi]\nArco=\"\",2,1,1,\"\",1,2\nAscia=\"\",1,1,1,\"\",1,2\n"));
+    other.close();
     const Run run = run_program(arguments, directory.path());
     QCOMPARE(run.status, status);
     QVERIFY2(out.isEmpty() ? run.out.isEmpty() : run.out.contains(out), qPrintable(run.out));
