@@ -15,7 +15,7 @@ RecordChanges::RecordChanges(std::shared_ptr<const Catalogue> after,
 ItemChange RecordChanges::of(const Item* item) const {
     // Compared as addresses of one array only where they are: a total order says whether the
     // record lies in it.
-    const std::less<const Item*> before;
+    const std::less<> before;
     if (item == nullptr || before(item, first_) || !before(item, first_ + changes_.size())) {
         return ItemChange::same;
     }

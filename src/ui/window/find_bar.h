@@ -34,7 +34,9 @@ private:
     struct Match {
         int page;
         std::size_t row;
-        auto operator<=>(const Match&) const = default;
+        bool operator<(const Match& other) const {
+            return page < other.page || (page == other.page && row < other.row);
+        }
     };
 
     void create_bar(QWidget* window, StretchLayout& layout);
