@@ -183,7 +183,7 @@ void FindBar::find(int step) {
                                        : static_cast<std::size_t>(at - matches_.begin()) - 1;
     }
     const Match& match = matches_[found];
-    lists_.show_line(match.page, static_cast<int>(match.row));
+    lists_.pick(match.page, static_cast<int>(match.row), PageLists::Selected::picked_again);
     highlight_page(match.page);
     tell(QStringLiteral("%1 di %2").arg(found + 1).arg(matches_.size()),
          shown_line(*lists_.lines(match.page), match.row));

@@ -263,28 +263,16 @@ std::optional<int> PageLists::selected_row(int page) const {
     return list(page)->current_selection();
 }
 
-void PageLists::pick(int page, int row) {
+void PageLists::pick(int page, int row, Selected selected) {
     LineListView* view = list(page);
     if (row < 0 || row >= view->line_count()) {
         return;
     }
     set_current_page(page);
-    if (view->current_selection() == row) {
+    if (view->current_selection() == row && selected == Selected::stays) {
         return;
     }
     view->select_quietly(row);
-    on_list_select(page);
-}
-
-void PageLists::show_line(int page, int row) {
-    LineListView* view = list(page);
-    if (row < 0 || row >= view->line_count()) {
-        return;
-    }
-    set_current_page(page);
-    if (view->current_selection() != row) {
-        view->select_quietly(row);
-    }
     on_list_select(page);
 }
 

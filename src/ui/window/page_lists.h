@@ -59,12 +59,11 @@ public:
     // The lines a page shows, which keep their records alive for as long as they are held.
     std::shared_ptr<const torvane::PageLines> lines(int page) const;
     std::optional<int> selected_row(int page) const;
-    // Shows the page and selects the line as a click on it does: a line already selected
-    // stays as it is; another becomes the line picked last.
-    void pick(int page, int row);
-    // Shows the page and selects the line, which becomes the line picked last even when it
-    // was selected already: a line the user asked to be found.
-    void show_line(int page, int row);
+    // What picking a line selected already does: nothing, as a click on it; or it becomes the
+    // line picked last again, as a line the user asked to be found.
+    enum class Selected { stays, picked_again };
+    // Shows the page and selects the line, which becomes the line picked last.
+    void pick(int page, int row, Selected selected = Selected::stays);
     // Highlights these rows of the page (ascending), and no others.
     void highlight(int page, std::vector<std::size_t> rows);
     // Marks the lines of the items a new reading added or changed, on every page and through
