@@ -15,6 +15,7 @@
 #include <QUrl>
 
 #include "support/dialog_test_support.h"
+#include "support/test_registry.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ QByteArray edited_sample() {
 
 } // namespace
 
-class ReloadTest : public QObject {
+class CatalogueSessionTest : public QObject {
     Q_OBJECT
 private slots:
     void reload_keeps_page_order_boxes_and_selection();
@@ -45,7 +46,7 @@ private slots:
     void another_file_by_dialog_drop_or_folder();
 };
 
-void ReloadTest::reload_keeps_page_order_boxes_and_selection() {
+void CatalogueSessionTest::reload_keeps_page_order_boxes_and_selection() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -77,7 +78,7 @@ void ReloadTest::reload_keeps_page_order_boxes_and_selection() {
     QVERIFY(harness.child<QRadioButton>("sort_requirement_radio")->isChecked());
 }
 
-void ReloadTest::reload_describes_the_line_picked_last() {
+void CatalogueSessionTest::reload_describes_the_line_picked_last() {
     // A bow picked first, a weapon last; the bows' page is on show when the file is read
     // again. The description is the weapon's line as the new file has it, wherever it stands,
     // or nothing once the lists no longer show it.
@@ -128,7 +129,7 @@ void ReloadTest::reload_describes_the_line_picked_last() {
     }
 }
 
-void ReloadTest::a_file_that_cannot_be_read_changes_nothing() {
+void CatalogueSessionTest::a_file_that_cannot_be_read_changes_nothing() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -148,7 +149,7 @@ void ReloadTest::a_file_that_cannot_be_read_changes_nothing() {
     QCOMPARE(harness.lines("weapons_list"), weapons);
 }
 
-void ReloadTest::a_saved_file_is_read_again() {
+void CatalogueSessionTest::a_saved_file_is_read_again() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -162,7 +163,7 @@ void ReloadTest::a_saved_file_is_read_again() {
                               QStringLiteral("Oggetti Caricati: 12"), 60000);
 }
 
-void ReloadTest::another_file_by_dialog_drop_or_folder() {
+void CatalogueSessionTest::another_file_by_dialog_drop_or_folder() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -202,5 +203,5 @@ void ReloadTest::another_file_by_dialog_drop_or_folder() {
     QCOMPARE(harness.label_text("loaded_label"), QStringLiteral("Oggetti Caricati: 13"));
 }
 
-QTEST_MAIN(ReloadTest)
+TORVANE_TEST_CLASS(CatalogueSessionTest)
 #include "test_catalogue_session.moc"

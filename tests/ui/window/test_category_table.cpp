@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "support/dialog_test_support.h"
+#include "support/test_registry.h"
 
 namespace {
 
@@ -120,5 +121,5 @@ void CategoryTableTest::every_category_has_its_headers_name_page_and_caption() {
     QCOMPARE(harness.label_text("loaded_label"), QStringLiteral("Oggetti Caricati: 49"));
 }
 
-QTEST_MAIN(CategoryTableTest)
+TORVANE_TEST_CLASS(CategoryTableTest)
 #include "test_category_table.moc"

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "support/dialog_test_support.h"
+#include "support/test_registry.h"
 
 namespace {
 
@@ -98,5 +99,5 @@ void ChangeMarksTest::another_file_clears_the_marks() {
     QCOMPARE(harness.label_text("caption_label"), caption);
 }
 
-QTEST_MAIN(ChangeMarksTest)
+TORVANE_TEST_CLASS(ChangeMarksTest)
 #include "test_change_marks.moc"

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "support/dialog_test_support.h"
+#include "support/test_registry.h"
 #include "ui/chart/chart_widget.h"
 #include "ui/chart/chart_window.h"
 #include "ui/window/chart_link.h"
@@ -115,5 +116,5 @@ void ChartLinkTest::chart_follows_the_page() {
     QCOMPARE(chart->model().points()[0].x, 2.0);
 }
 
-QTEST_MAIN(ChartLinkTest)
+TORVANE_TEST_CLASS(ChartLinkTest)
 #include "test_chart_link.moc"

@@ -17,6 +17,7 @@
 #include <QTest>
 
 #include "support/dialog_test_support.h"
+#include "support/test_registry.h"
 
 namespace {
 
@@ -126,7 +127,7 @@ QStringList answer_export(const QString& target, const std::function<void()>& ac
 
 } // namespace
 
-class ListExportTest : public QObject {
+class ExportCommandTest : public QObject {
     Q_OBJECT
 private slots:
     void exports_the_shown_items_in_their_order();
@@ -134,7 +135,7 @@ private slots:
     void never_writes_over_the_catalogue();
 };
 
-void ListExportTest::exports_the_shown_items_in_their_order() {
+void ExportCommandTest::exports_the_shown_items_in_their_order() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -180,7 +181,7 @@ void ListExportTest::exports_the_shown_items_in_their_order() {
     QCOMPARE(entries.value(1), QStringLiteral("Esporta elenco\u2026 Ctrl+S (spenta)"));
 }
 
-void ListExportTest::a_failed_write_says_why_and_leaves_no_file() {
+void ExportCommandTest::a_failed_write_says_why_and_leaves_no_file() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -195,7 +196,7 @@ void ListExportTest::a_failed_write_says_why_and_leaves_no_file() {
     QVERIFY(!QFileInfo::exists(QDir(harness.directory()).filePath("manca")));
 }
 
-void ListExportTest::never_writes_over_the_catalogue() {
+void ExportCommandTest::never_writes_over_the_catalogue() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -216,5 +217,5 @@ void ListExportTest::never_writes_over_the_catalogue() {
     QCOMPARE(directory.entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
-QTEST_MAIN(ListExportTest)
+TORVANE_TEST_CLASS(ExportCommandTest)
 #include "test_export_command.moc"

@@ -9,8 +9,9 @@
 #include <QTest>
 
 #include "support/dialog_test_support.h"
+#include "support/test_registry.h"
 
-class FormTest : public QObject {
+class FilterFormTest : public QObject {
     Q_OBJECT
 private slots:
     void tab_follows_the_template_order();
@@ -21,7 +22,7 @@ private slots:
     void keypad_one_shows_the_second_page();
 };
 
-void FormTest::enter_presses_the_button_of_the_focus() {
+void FilterFormTest::enter_presses_the_button_of_the_focus() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -69,7 +70,7 @@ void FormTest::enter_presses_the_button_of_the_focus() {
     QCOMPARE(harness.dialog().result(), int(QDialog::Rejected));
 }
 
-void FormTest::a_box_without_an_integer_stops_the_read() {
+void FilterFormTest::a_box_without_an_integer_stops_the_read() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -116,7 +117,7 @@ void FormTest::a_box_without_an_integer_stops_the_read() {
     QCOMPARE(form.level_min, 2147483647);
 }
 
-void FormTest::a_search_with_a_bad_box_reuses_the_last_query() {
+void FilterFormTest::a_search_with_a_bad_box_reuses_the_last_query() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -138,7 +139,7 @@ void FormTest::a_search_with_a_bad_box_reuses_the_last_query() {
                               harness.child<QWidget>("wisdom_min_edit"), hang_timeout_ms);
 }
 
-void FormTest::keypad_one_shows_the_second_page() {
+void FilterFormTest::keypad_one_shows_the_second_page() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -166,7 +167,7 @@ void FormTest::keypad_one_shows_the_second_page() {
     QVERIFY(dialog.isVisible());
 }
 
-void FormTest::mnemonics_and_escape() {
+void FilterFormTest::mnemonics_and_escape() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -194,7 +195,7 @@ void FormTest::mnemonics_and_escape() {
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
 }
 
-void FormTest::tab_follows_the_template_order() {
+void FilterFormTest::tab_follows_the_template_order() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -219,5 +220,5 @@ void FormTest::tab_follows_the_template_order() {
     QCOMPARE(visited, expected);
 }
 
-QTEST_MAIN(FormTest)
+TORVANE_TEST_CLASS(FilterFormTest)
 #include "test_filter_form.moc"

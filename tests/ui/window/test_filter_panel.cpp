@@ -9,8 +9,9 @@
 #include <QTest>
 
 #include "support/dialog_test_support.h"
+#include "support/test_registry.h"
 
-class FilterTest : public QObject {
+class FilterPanelTest : public QObject {
     Q_OBJECT
 private slots:
     void filter_follows_the_check_boxes_data();
@@ -21,7 +22,7 @@ private slots:
     void sort_choice_applies_at_the_next_action();
 };
 
-void FilterTest::filter_follows_the_check_boxes_data() {
+void FilterPanelTest::filter_follows_the_check_boxes_data() {
     QTest::addColumn<bool>("minimum");
     QTest::addColumn<bool>("maximum");
     QTest::addColumn<QString>("strength_min");
@@ -44,7 +45,7 @@ void FilterTest::filter_follows_the_check_boxes_data() {
                                          << "10" << 0;
 }
 
-void FilterTest::filter_follows_the_check_boxes() {
+void FilterPanelTest::filter_follows_the_check_boxes() {
     QFETCH(bool, minimum);
     QFETCH(bool, maximum);
     QFETCH(QString, strength_min);
@@ -78,7 +79,7 @@ void FilterTest::filter_follows_the_check_boxes() {
     QCOMPARE(harness.label_text("found_label"), found_text(12));
 }
 
-void FilterTest::filter_ignores_the_search_text_and_search_the_bounds() {
+void FilterPanelTest::filter_ignores_the_search_text_and_search_the_bounds() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -106,7 +107,7 @@ void FilterTest::filter_ignores_the_search_text_and_search_the_bounds() {
     QCOMPARE(harness.lines("abilities_list").size(), 0);
 }
 
-void FilterTest::search_lower_cases_the_query() {
+void FilterPanelTest::search_lower_cases_the_query() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -135,7 +136,7 @@ void FilterTest::search_lower_cases_the_query() {
     QCOMPARE(harness.label_text("found_label"), found_text(12));
 }
 
-void FilterTest::search_for_a_character_outside_the_code_page_finds_nothing() {
+void FilterPanelTest::search_for_a_character_outside_the_code_page_finds_nothing() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -149,7 +150,7 @@ void FilterTest::search_for_a_character_outside_the_code_page_finds_nothing() {
     QCOMPARE(harness.edit_text("search_edit"), QStringLiteral("€?"));
 }
 
-void FilterTest::sort_choice_applies_at_the_next_action() {
+void FilterPanelTest::sort_choice_applies_at_the_next_action() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -176,5 +177,5 @@ void FilterTest::sort_choice_applies_at_the_next_action() {
     QCOMPARE(weapons(), by_name);
 }
 
-QTEST_MAIN(FilterTest)
+TORVANE_TEST_CLASS(FilterPanelTest)
 #include "test_filter_panel.moc"

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "support/dialog_test_support.h"
+#include "support/test_registry.h"
 
 namespace {
 
@@ -150,5 +151,5 @@ void FindBarTest::finds_in_what_the_lists_show_now() {
     QCOMPARE(found.count, QStringLiteral("1 di 1"));
 }
 
-QTEST_MAIN(FindBarTest)
+TORVANE_TEST_CLASS(FindBarTest)
 #include "test_find_bar.moc"

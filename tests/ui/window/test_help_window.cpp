@@ -4,6 +4,7 @@
 #include <QTextBrowser>
 
 #include "support/dialog_test_support.h"
+#include "support/test_registry.h"
 #include "ui/app/window_settings.h"
 #include "ui/window/help_window.h"
 
@@ -40,5 +41,5 @@ void HelpWindowTest::f1_opens_the_help_and_esc_closes_it() {
     QVERIFY(harness.dialog().isVisible());
 }
 
-QTEST_MAIN(HelpWindowTest)
+TORVANE_TEST_CLASS(HelpWindowTest)
 #include "test_help_window.moc"

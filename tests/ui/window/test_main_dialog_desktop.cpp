@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "support/dialog_test_support.h"
+#include "support/test_registry.h"
 
 namespace {
 
@@ -189,5 +190,5 @@ void DesktopTest::every_control_has_an_accessible_name() {
     }
 }
 
-QTEST_MAIN(DesktopTest)
+TORVANE_TEST_CLASS(DesktopTest)
 #include "test_main_dialog_desktop.moc"

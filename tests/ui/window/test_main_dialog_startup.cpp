@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "support/dialog_test_support.h"
+#include "support/test_registry.h"
 
 namespace {
 
@@ -276,5 +277,5 @@ void StartupTest::search_box_refuses_the_129th_character() {
     QCOMPARE(search->text().size(), 128);
 }
 
-QTEST_MAIN(StartupTest)
+TORVANE_TEST_CLASS(StartupTest)
 #include "test_main_dialog_startup.moc"

@@ -15,8 +15,9 @@
 #include <QTimer>
 
 #include "support/dialog_test_support.h"
+#include "support/test_registry.h"
 
-class ListsTest : public QObject {
+class PageListsTest : public QObject {
     Q_OBJECT
 private slots:
     void tabs_switch_pages_and_keep_each_selection();
@@ -31,7 +32,7 @@ private slots:
     void ctrl_c_and_the_menu_copy_the_selected_line();
 };
 
-void ListsTest::tabs_switch_pages_and_keep_each_selection() {
+void PageListsTest::tabs_switch_pages_and_keep_each_selection() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -67,7 +68,7 @@ void ListsTest::tabs_switch_pages_and_keep_each_selection() {
     QCOMPARE(harness.list("bows_list")->selectionModel()->selectedRows()[0].row(), 1);
 }
 
-void ListsTest::selecting_a_header_shows_its_text() {
+void PageListsTest::selecting_a_header_shows_its_text() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -86,7 +87,7 @@ void ListsTest::selecting_a_header_shows_its_text() {
     QCOMPARE(shown.buttons, 1);
 }
 
-void ListsTest::double_click_shows_the_line_or_no_selection() {
+void PageListsTest::double_click_shows_the_line_or_no_selection() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -143,7 +144,7 @@ void ListsTest::double_click_shows_the_line_or_no_selection() {
     QCOMPARE(harness.label_text("found_label"), QStringLiteral("Oggetti Trovati: 1"));
 }
 
-void ListsTest::item_text_shows_literally() {
+void PageListsTest::item_text_shows_literally() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -181,7 +182,7 @@ void ListsTest::item_text_shows_literally() {
     QCOMPARE(harness.label_text("description_label"), QStringLiteral("Reliquia €? (Indefinito)"));
 }
 
-void ListsTest::refill_clears_selections_but_keeps_the_description() {
+void PageListsTest::refill_clears_selections_but_keeps_the_description() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -205,7 +206,7 @@ void ListsTest::refill_clears_selections_but_keeps_the_description() {
     QCOMPARE(harness.label_text("description_label"), goccia);
 }
 
-void ListsTest::refill_inside_a_double_click_keeps_the_line_picked() {
+void PageListsTest::refill_inside_a_double_click_keeps_the_line_picked() {
     // Alt+L presses Fi&ltra, which clicks a moment later, from a timer: a line double-clicked
     // at once is picked, and the refill comes while its message box is open. The description
     // stays on that line, picked last, though no line is selected any more.
@@ -240,7 +241,7 @@ void ListsTest::refill_inside_a_double_click_keeps_the_line_picked() {
     QCOMPARE(harness.list("weapons_list")->selectionModel()->selectedRows().size(), 0);
 }
 
-void ListsTest::selecting_writes_the_whole_form_back() {
+void PageListsTest::selecting_writes_the_whole_form_back() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -260,7 +261,7 @@ void ListsTest::selecting_writes_the_whole_form_back() {
     QCOMPARE(harness.filter().form().attack_max, 70);
 }
 
-void ListsTest::keyboard_moves_the_selection() {
+void PageListsTest::keyboard_moves_the_selection() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -292,7 +293,7 @@ void ListsTest::keyboard_moves_the_selection() {
     QCOMPARE(harness.label_text("description_label"), harness.lines("weapons_list")[4]);
 }
 
-void ListsTest::wait_cursor_shows_while_filling_only() {
+void PageListsTest::wait_cursor_shows_while_filling_only() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -310,7 +311,7 @@ void ListsTest::wait_cursor_shows_while_filling_only() {
     QCOMPARE(QApplication::overrideCursor(), nullptr);
 }
 
-void ListsTest::ctrl_c_and_the_menu_copy_the_selected_line() {
+void PageListsTest::ctrl_c_and_the_menu_copy_the_selected_line() {
     const QByteArray archive = sample_archive();
     DialogHarness harness(&archive);
     QVERIFY(harness.ready());
@@ -353,5 +354,5 @@ void ListsTest::ctrl_c_and_the_menu_copy_the_selected_line() {
     QCOMPARE(clipboard->text(), harness.lines("weapons_list")[2]);
 }
 
-QTEST_MAIN(ListsTest)
+TORVANE_TEST_CLASS(PageListsTest)
 #include "test_page_lists.moc"

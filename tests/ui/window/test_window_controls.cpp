@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "support/dialog_test_support.h"
+#include "support/test_registry.h"
 #include "ui/widgets/dialog_units.h"
 #include "ui/widgets/spin_button.h"
 
@@ -163,5 +164,5 @@ void WindowControlsTest::form_reads_the_boxes_in_order() {
     }
 }
 
-QTEST_MAIN(WindowControlsTest)
+TORVANE_TEST_CLASS(WindowControlsTest)
 #include "test_window_controls.moc"

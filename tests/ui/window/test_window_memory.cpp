@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "support/dialog_test_support.h"
+#include "support/test_registry.h"
 
 namespace {
 
@@ -183,5 +184,5 @@ void WindowMemoryTest::unusable_settings_are_ignored() {
     QCOMPARE(WindowSettings(file).memory().page, content.isEmpty() ? 0 : 2);
 }
 
-QTEST_MAIN(WindowMemoryTest)
+TORVANE_TEST_CLASS(WindowMemoryTest)
 #include "test_window_memory.moc"
