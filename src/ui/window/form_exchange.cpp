@@ -29,7 +29,7 @@ void FormExchange::bind_text(QLineEdit* edit, std::string* member, int max_chars
 bool FormExchange::update_data(bool save_and_validate) {
     for (const Binding& binding : bindings_) {
         if (save_and_validate) {
-            const bool ok = std::visit([this](const auto& b) { return read(b); }, binding);
+            const bool ok = std::visit([this](const auto& b) { return this->read(b); }, binding);
             if (!ok) {
                 return false;
             }
