@@ -40,15 +40,18 @@ trap print_stages EXIT
 stage "packages"
 scripts/install-deps.sh
 
-stage "build and unit tests"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j "$jobs"
-ctest --test-dir build --output-on-failure -j "$jobs"
+# Two builds serve every check (CMakePresets.json): the product build, as the package ships
+# it, and one sanitizer build with clang, where the unit and window tests, the monkey and the
+# fuzzers run. The tests are built once, in the build that checks the most.
+stage "product build: the program, its window session, the benchmarks"
+cmake --preset product
+cmake --build build-product -j "$jobs"
 
-stage "unit and window tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DTORVANE_SANITIZE=address,undefined -DTORVANE_BUILD_BENCH=OFF -DTORVANE_BUILD_UI=ON
+stage "sanitizer build: tests, monkey and fuzzers (clang, AddressSanitizer, UBSan)"
+cmake --preset sanitize
 cmake --build build-asan -j "$jobs"
+
+stage "unit and window tests under the sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
   LSAN_OPTIONS=suppressions=$PWD/scripts/sanitizers/lsan.supp:print_suppressions=0 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
@@ -56,19 +59,19 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 stage "monkey test under the sanitizers"
 # A few fixed seeds, each for a fixed number of actions: the same actions on any machine, so
 # that a failure here is never chance. Longer runs on new seeds look further (README).
-MONKEY_BUILD_DIR=build-asan scripts/monkey.sh --seeds 1200 1 7 31 42
-
-stage "static checks: clang-format and clang-tidy"
-scripts/lint.sh build
-
-stage "Debian package: build, contents, headless start"
-scripts/test-deb.sh build
+scripts/monkey.sh --seeds 1200 1 7 31 42
 
 stage "fuzzing"
 scripts/fuzz.sh 60
 
 stage "memory check"
 scripts/memcheck.sh
+
+stage "Debian package: build, contents, headless start"
+scripts/test-deb.sh
+
+stage "static checks: clang-format and clang-tidy"
+scripts/lint.sh product sanitize
 
 finish_stage
 echo "== all tests passed"

@@ -5,11 +5,11 @@
 # libraries beside them) that fall short of 95 % of lines or 85 % of branches. Branches that
 # only an exception thrown by the C++ library or Qt would take are left out.
 #
-# Usage: scripts/coverage.sh            (COVERAGE_BUILD_DIR picks the build folder)
+# Usage: scripts/coverage.sh   (preset "coverage", folder build-coverage)
 # Writes build-coverage/coverage.html, a page per file with the lines that no test reached.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${COVERAGE_BUILD_DIR:-build-coverage}
+build=build-coverage
 jobs=$(nproc)
 
 scripts/install-deps.sh
@@ -20,8 +20,7 @@ if ! command -v gcovr >/dev/null; then
   DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends gcovr
 fi
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTORVANE_BUILD_BENCH=OFF \
-  -DCMAKE_CXX_FLAGS=--coverage -DCMAKE_EXE_LINKER_FLAGS=--coverage >/dev/null
+cmake --preset coverage >/dev/null
 cmake --build "$build" -j "$jobs"
 find "$build" -name '*.gcda' -delete
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" -j "$jobs" --output-on-failure >/dev/null
@@ -49,7 +48,7 @@ for folder in sorted(folders):
     lc, lt, bc, bt = folders[folder]
     print(f"| `{folder}/` | {share(lc, lt)} ({lc}/{lt}) | {share(bc, bt)} ({bc}/{bt}) |")
 core = ("src/base", "src/templates", "src/items", "src/catalogue", "src/query", "src/chart",
-        "src/export", "src/check")
+        "src/export", "src/check", "src/compare")
 short = [f for f in files if f["filename"].startswith(core) and
          ((f["line_total"] and f["line_covered"] < 0.95 * f["line_total"]) or
           (f["branch_total"] and f["branch_covered"] < 0.85 * f["branch_total"]))]

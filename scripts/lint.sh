@@ -5,14 +5,14 @@
 #  2. clang-tidy: every project source in the compilation databases of the given build folders
 #     passes the checks of .clang-tidy (findings count as errors).
 #
-# Usage: scripts/lint.sh [BUILD_DIR...]   (default: build)
-# Each folder is configured when it has no compile_commands.json yet, and brought up to date, so
-# that the files Qt's moc generates exist. Give the fuzz build folder too to check fuzz/.
+# Usage: scripts/lint.sh [PRESET|BUILD_DIR...]   (default: product sanitize, which hold every
+# source between them). Each build is configured and brought up to date, so that the files Qt's moc
+# generates exist.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 source_dirs=(src tests bench fuzz packaging)
-[ $# -eq 0 ] && set -- build
+[ $# -eq 0 ] && set -- product sanitize
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -30,8 +30,15 @@ else
 fi
 
 echo "== clang-tidy"
-for build in "$@"; do
-    [ -f "$build/compile_commands.json" ] || cmake -S . -B "$build" -G Ninja >/dev/null
+builds=()
+for what in "$@"; do
+    if [ -f "$what/CMakeCache.txt" ]; then
+        build=$what
+    else
+        cmake --preset "$what" >"$work/configure.log" 2>&1 || { cat "$work/configure.log"; exit 1; }
+        build=$(sed -n 's/^-- Build files have been written to: //p' "$work/configure.log")
+    fi
+    builds+=("$build")
     if ! cmake --build "$build" >"$work/build.log" 2>&1; then
         cat "$work/build.log"
         echo "lint: the build in $build failed" >&2
@@ -39,8 +46,8 @@ for build in "$@"; do
     fi
 done
 # One database of the project's own translation units, each once, from all given build folders.
-python3 - "$root" "$work/compile_commands.json" "${source_dirs[*]}" "$@" <<'EOF'
-import json, os, sys
+python3 - "$root" "$work/compile_commands.json" "${source_dirs[*]}" "${builds[@]}" <<'EOF'
+import json, os, re, sys
 root, out, dirs, builds = sys.argv[1], sys.argv[2], sys.argv[3].split(), sys.argv[4:]
 prefixes = tuple(os.path.join(root, d) + os.sep for d in dirs)
 seen, entries = set(), []
@@ -50,6 +57,11 @@ for build in builds:
             path = os.path.normpath(os.path.join(entry["directory"], entry["file"]))
             if path.startswith(prefixes) and path not in seen:
                 seen.add(path)
+                # Without the build's precompiled headers (GCC's are of no use to clang-tidy),
+                # each unit reads its own includes, as a build without them would.
+                entry["command"] = re.sub(
+                    r" -Winvalid-pch|( -Xclang)? -include(-pch)?( -Xclang)? \S*cmake_pch\.hxx\S*",
+                    "", entry["command"])
                 entries.append(entry)
 with open(out, "w") as f:
     json.dump(entries, f, indent=1)
@@ -71,7 +83,7 @@ findings=$(grep -E '^/.*: (warning|error): ' "$work/tidy.log" | sort -u || true)
 if [ -n "$findings" ]; then
     echo "$findings"
     echo "clang-tidy: $(echo "$findings" | wc -l) findings" >&2
-    echo "many can be fixed with: clang-tidy -p ${1} --fix-errors --checks=-*,CHECK FILE" >&2
+    echo "many can be fixed with: clang-tidy -p ${builds[0]} --fix-errors --checks=-*,CHECK FILE" >&2
     status=1
 elif [ "$status" -ne 0 ]; then
     cat "$work/tidy.log"

@@ -4,14 +4,12 @@
 # double click, then closing), under valgrind memcheck. Fails on any definite leak or
 # memory error, and then prints the stacks of what was lost. Qt's own allocations that the
 # process end may outrun are suppressed in scripts/sanitizers/memcheck.supp, which says why
-# each is not ours. MEMCHECK_BUILD_DIR picks the build folder (default build).
+# each is not ours. It runs in the product build (preset "product", folder build-product).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${MEMCHECK_BUILD_DIR:-build}
+build=build-product
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-fi
+cmake --preset product >/dev/null
 cmake --build "$build" -j "$(nproc)" --target window_session
 session=$(realpath "$build/fuzz/window_session")
 

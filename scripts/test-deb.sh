@@ -4,11 +4,11 @@
 # page, the copyright file and the changelog; runs lintian on it; then starts the installed
 # program headless on the sample catalogue.
 #
-# Usage: scripts/test-deb.sh [BUILD_DIR]   (default: build; configured and built as needed)
+# Usage: scripts/test-deb.sh   (in the product build: preset "product", folder build-product)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source_dir=$PWD
-build=${1:-build}
+build=build-product
 app_id=org.torvane.Database
 
 work=$(mktemp -d)
@@ -22,7 +22,7 @@ fail() {
 pass() { echo "ok: $*"; }
 
 echo "== building the package in $build"
-cmake -S . -B "$build" -G Ninja >/dev/null
+cmake --preset product >/dev/null
 cmake --build "$build" --target torvane-database torvane-icons torvane-debian-docs
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null
 debs=("$work"/package/*.deb)
