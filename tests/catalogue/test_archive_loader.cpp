@@ -186,6 +186,30 @@ TEST(ArchiveFailure, PathsThatCannotBeReadSayWhyAndGiveNothing) {
     }
 }
 
+TEST(ArchiveFailure, EveryReasonHasATextOfItsOwn) {
+    const std::vector<ReadStatus> failures = {ReadStatus::missing, ReadStatus::not_a_file,
+                                              ReadStatus::no_permission, ReadStatus::too_large,
+                                              ReadStatus::unreadable};
+    EXPECT_TRUE(read_status_text(ReadStatus::read).empty());
+    std::vector<std::string_view> texts;
+    for (const ReadStatus status : failures) {
+        texts.push_back(read_status_text(status));
+        EXPECT_FALSE(texts.back().empty());
+    }
+    std::sort(texts.begin(), texts.end());
+    EXPECT_EQ(std::adjacent_find(texts.begin(), texts.end()), texts.end()) << "one text per reason";
+}
+
+TEST(ArchiveFailure, FileOfFourGibibytesIsRefusedUnread) {
+    // Texts are kept by 32-bit places in the file. The file is sparse: it takes no room on
+    // disk, and a loader that read it would take minutes, not refuse it at once.
+    TempArchive huge("");
+    std::filesystem::resize_file(huge.path(), std::uintmax_t{1} << 32);
+    const LoadResult result = Catalogue::load(huge.path());
+    EXPECT_EQ(result.status, ReadStatus::too_large);
+    EXPECT_TRUE(result.catalogue.empty());
+}
+
 TEST(ArchiveFailure, PipesAndDevicesAreNotRead) {
     // A pipe blocks whoever opens it until the other end is opened too. A writer waits for a
     // reader here, so that a loader that did open the pipe would read a line rather than

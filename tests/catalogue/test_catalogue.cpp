@@ -63,25 +63,37 @@ TEST(Catalogue, MovedOrReplacedItKeepsItsRecordsWhereTheyAre) {
 
 TEST(LargeArchive, TwoHalvesReadAsOneWhole) {
     // Past the size at which the halves are parsed side by side; sections of every length,
-    // some longer than a half, so that a header stands on either side of the middle.
-    std::string text;
-    const char* const headers[] = {"[armi]", "[anelli]", "[nessuna]", "[abilita]"};
-    for (int section = 0; text.size() < std::size_t{6} << 20; ++section) {
-        text += std::string(headers[section % 4]) + "\r\n";
-        const int lines = section % 5 == 0 ? 90000 : 7 * section % 300;
-        for (int i = 0; i < lines; ++i) {
-            text += "N" + std::to_string((section * 7919L + i * 104729L) % 100003) +
-                    "=\"b\",1,2,3,4,5,6,\"l\",7,8,9,10\n";
+    // some longer than a half, so that a header stands on either side of the middle; and an
+    // archive whose first header comes after the middle, so that the second half starts in
+    // the lines of no category.
+    const auto archive = [](bool lines_before_any_header) {
+        std::string text;
+        const char* const headers[] = {"[armi]", "[anelli]", "[nessuna]", "[abilita]"};
+        for (int section = 0; text.size() < std::size_t{6} << 20; ++section) {
+            if (section > 0 || !lines_before_any_header) {
+                text += std::string(headers[section % 4]) + "\r\n";
+            }
+            const int lines = lines_before_any_header && section == 0 ? 100000
+                              : section % 5 == 0                      ? 90000
+                                                                      : 7 * section % 300;
+            for (int i = 0; i < lines; ++i) {
+                text += "N" + std::to_string((section * 7919L + i * 104729L) % 100003) +
+                        "=\"b\",1,2,3,4,5,6,\"l\",7,8,9,10\n";
+            }
         }
-    }
-    const Catalogue halves = Catalogue::from_text(text);
-    // A sink keeps the load in one piece.
-    NoSink sink;
-    const Catalogue whole = Catalogue::from_text(text, &sink);
-    ASSERT_EQ(halves.size(), whole.size());
-    for (std::size_t i = 0; i < halves.size(); ++i) {
-        ASSERT_EQ(halves.items()[i].category, whole.items()[i].category) << i;
-        ASSERT_EQ(halves.items()[i].name(), whole.items()[i].name()) << i;
-        ASSERT_EQ(halves.name_ranks()[i], whole.name_ranks()[i]) << i;
+        return text;
+    };
+    for (const bool lines_before_any_header : {false, true}) {
+        const std::string text = archive(lines_before_any_header);
+        const Catalogue halves = Catalogue::from_text(text);
+        // A sink keeps the load in one piece.
+        NoSink sink;
+        const Catalogue whole = Catalogue::from_text(text, &sink);
+        ASSERT_EQ(halves.size(), whole.size());
+        for (std::size_t i = 0; i < halves.size(); ++i) {
+            ASSERT_EQ(halves.items()[i].category, whole.items()[i].category) << i;
+            ASSERT_EQ(halves.items()[i].name(), whole.items()[i].name()) << i;
+            ASSERT_EQ(halves.name_ranks()[i], whole.name_ranks()[i]) << i;
+        }
     }
 }

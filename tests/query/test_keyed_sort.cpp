@@ -19,8 +19,8 @@ namespace {
 
 using namespace std::string_literals;
 
-// Names that share prefixes around the seven-byte steps of the ranking, hold NUL and high
-// bytes, are empty, or begin one another.
+// Names that share prefixes around the seven-byte steps of the ranking or beyond them, hold NUL
+// and high bytes, are empty, or begin one another.
 const std::vector<std::string> tricky_names = {
     "",
     "\0"s,
@@ -42,6 +42,9 @@ const std::vector<std::string> tricky_names = {
     "\xFF\xFF",
     "Zeta",
     "zeta",
+    // Past the names above (which the random lines take): names alike for two whole steps.
+    "Long shared prefix, 1",
+    "Long shared prefix, 2",
 };
 
 // A data line for code with few distinct values, so that many records tie on each key.
