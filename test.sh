@@ -42,12 +42,13 @@ scripts/install-deps.sh
 
 # Two builds serve every check (CMakePresets.json): the product build, as the package ships
 # it, and one sanitizer build with clang, where the unit and window tests, the monkey and the
-# fuzzers run. The tests are built once, in the build that checks the most.
-stage "product build: the program, its window session, the benchmarks"
+# fuzzers run and the benchmarks are compiled. The tests are built once, in the build that
+# checks the most.
+stage "product build: the program and its window session"
 cmake --preset product
 cmake --build build-product -j "$jobs"
 
-stage "sanitizer build: tests, monkey and fuzzers (clang, AddressSanitizer, UBSan)"
+stage "sanitizer build: tests, monkey, fuzzers, benchmarks (clang, ASan, UBSan)"
 cmake --preset sanitize
 cmake --build build-asan -j "$jobs"
 
