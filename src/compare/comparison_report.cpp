@@ -35,18 +35,6 @@ std::string shown_value(const FieldValue& value) {
     return {};
 }
 
-void write_cell(const FieldValue& value, CsvRow& row) {
-    if (const auto* number = std::get_if<std::int32_t>(&value)) {
-        row.integer(*number);
-    } else if (const auto* real = std::get_if<float>(&value)) {
-        row.real(*real);
-    } else if (const auto* text = std::get_if<std::string_view>(&value)) {
-        row.catalogue_text(*text);
-    } else {
-        row.empty();
-    }
-}
-
 const Item& item_of(const ItemDifference& difference) {
     return difference.after != nullptr ? *difference.after : *difference.before;
 }
@@ -140,8 +128,8 @@ void write_comparison_csv(const CatalogueComparison& comparison,
             CsvRow row(text);
             start_row(row);
             row.utf8_text(field_title(field));
-            write_cell(field_value(*difference.before, field), row);
-            write_cell(field_value(*difference.after, field), row);
+            row.field(field_value(*difference.before, field));
+            row.field(field_value(*difference.after, field));
             row.end();
         });
         if (text.size() >= piece_size) {

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string>
-#include <variant>
 
 #include "export/csv_row.h"
 #include "items/description.h"
@@ -13,20 +12,6 @@ namespace torvane {
 namespace {
 
 constexpr std::size_t piece_size = std::size_t{64} << 10;
-
-// A field's cell: empty where the record's class has no such field.
-void write_field(const Item& item, RecordField field, CsvRow& row) {
-    const FieldValue value = field_value(item, field);
-    if (const auto* number = std::get_if<std::int32_t>(&value)) {
-        row.integer(*number);
-    } else if (const auto* real = std::get_if<float>(&value)) {
-        row.real(*real);
-    } else if (const auto* text = std::get_if<std::string_view>(&value)) {
-        row.catalogue_text(*text);
-    } else {
-        row.empty();
-    }
-}
 
 // The fields' columns stand in the order of their codes; the location comes after the
 // efficacy and the requirement.
@@ -51,11 +36,11 @@ void write_record(const Item& item, std::string& out) {
     row.catalogue_text(category_name(item.category));
     row.catalogue_text(item.name());
     for (std::size_t code = 0; code < location_code; ++code) {
-        write_field(item, static_cast<RecordField>(code), row);
+        row.field(field_value(item, static_cast<RecordField>(code)));
     }
     row.real(efficacy(item));
     row.integer(requirement(item));
-    write_field(item, RecordField::location, row);
+    row.field(field_value(item, RecordField::location));
     row.catalogue_text(description(item));
     row.end();
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <variant>
 
 #include "base/text_1252.h"
 
@@ -58,6 +59,18 @@ void CsvRow::separate() {
         out_ += ',';
     }
     first_ = false;
+}
+
+void CsvRow::field(const FieldValue& value) {
+    if (const auto* number = std::get_if<std::int32_t>(&value)) {
+        integer(*number);
+    } else if (const auto* real_number = std::get_if<float>(&value)) {
+        real(*real_number);
+    } else if (const auto* text = std::get_if<std::string_view>(&value)) {
+        catalogue_text(*text);
+    } else {
+        empty();
+    }
 }
 
 } // namespace torvane

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "items/record_fields.h"
+
 namespace torvane {
 
 // One row of a CSV file for spreadsheets, cell after cell: empty, a number, or a text of the
@@ -20,6 +22,8 @@ public:
     void real(float value);
     void catalogue_text(std::string_view text);
     void utf8_text(std::string_view text);
+    // A field of a record as its kind asks: empty where the record's class has no such field.
+    void field(const FieldValue& value);
     void end();
 
 private:
