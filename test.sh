@@ -6,6 +6,7 @@ cd "$(dirname "$0")"
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
+started=$SECONDS
 stages=()
 current_stage=
 stage_start=$SECONDS
@@ -22,31 +23,68 @@ finish_stage() {
   echo "   ($current_stage: ${took}s)"
   current_stage=
 }
-# On the way out, also after a failure: the stage that failed shows how far it got.
+
+# A stage that runs beside the ones that follow, on the cores they leave idle; its output and
+# its time are shown when it is joined, and its failure fails the run there.
+beside_name=
+beside_pid=
+beside_log=
+beside() {
+  beside_name=$1
+  shift
+  beside_log=$(mktemp)
+  echo "== $beside_name (beside what follows)"
+  (
+    start=$SECONDS
+    status=0
+    "$@" >"$beside_log" 2>&1 || status=$?
+    echo "$status $((SECONDS - start))" >"$beside_log.done"
+  ) &
+  beside_pid=$!
+}
+join_beside() {
+  [ -n "$beside_pid" ] || return 0
+  wait "$beside_pid" || true
+  beside_pid=
+  local status took
+  read -r status took <"$beside_log.done" || { status=1 took=?; }
+  echo "== $beside_name"
+  cat "$beside_log"
+  rm -f "$beside_log" "$beside_log.done"
+  stages+=("$beside_name (beside)|$took")
+  echo "   ($beside_name: ${took}s)"
+  [ "$status" = 0 ] || { echo "$beside_name failed" >&2; exit 1; }
+}
+
+# On the way out, also after a failure: the stage that failed shows how far it got. Stages run
+# beside others overlap them, so the last line is the time the whole run took.
 print_stages() {
+  [ -n "$beside_pid" ] && kill "$beside_pid" 2>/dev/null
   [ -n "$current_stage" ] && finish_stage
   echo
   echo "| stage | seconds |"
   echo "|---|---|"
-  local total=0 entry
+  local entry
   for entry in "${stages[@]}"; do
     echo "| ${entry%|*} | ${entry##*|} |"
-    total=$((total + ${entry##*|}))
   done
-  echo "| all | $total |"
+  echo "| all, start to end | $((SECONDS - started)) |"
 }
 trap print_stages EXIT
 
-stage "packages"
-scripts/install-deps.sh
+stage "packages for the product build"
+scripts/install-deps.sh build
 
 # Two builds serve every check (CMakePresets.json): the product build, as the package ships
 # it, and one sanitizer build with clang, where the unit and window tests, the monkey and the
 # fuzzers run and the benchmarks are compiled. The tests are built once, in the build that
 # checks the most.
+beside "other packages" scripts/install-deps.sh all
 stage "product build: the program and its window session"
 cmake --preset product
 cmake --build build-product -j "$jobs"
+finish_stage
+join_beside
 
 stage "sanitizer build: tests, monkey, fuzzers, benchmarks (clang, ASan, UBSan)"
 cmake --preset sanitize
@@ -62,17 +100,20 @@ stage "monkey test under the sanitizers"
 # that a failure here is never chance. Longer runs on new seeds look further (README).
 scripts/monkey.sh --seeds 1200 1 7 31 42
 
-stage "fuzzing"
-scripts/fuzz.sh 60
+# The fuzzers run at normal priority beside the checks below, which yield the cores to them, so
+# that each fuzzer gets the core it would have alone, and the checks take what is left.
+finish_stage
+beside "fuzzing" scripts/fuzz.sh --built 60
 
 stage "memory check"
-scripts/memcheck.sh
+nice -n 19 scripts/memcheck.sh
 
 stage "Debian package: build, contents, headless start"
-scripts/test-deb.sh
+nice -n 19 scripts/test-deb.sh
 
 stage "static checks: clang-format and clang-tidy"
-scripts/lint.sh product sanitize
+nice -n 19 scripts/lint.sh build-product build-asan
 
 finish_stage
+join_beside
 echo "== all tests passed"

@@ -2,16 +2,22 @@
 # Builds the libFuzzer targets with clang, in the sanitizer build the tests share (preset
 # "sanitize", folder build-asan), and runs each for a bounded time with a fixed seed, as many
 # at once as the machine has cores. Fails on any crash, leak, sanitizer report or timeout.
-# Usage: scripts/fuzz.sh [seconds]   (default 60 per target)
+# Usage: scripts/fuzz.sh [--built] [seconds]   (default 60 per target)
+#   --built: the targets are up to date (./test.sh has just built them, and runs other checks on
+#            the same build meanwhile, which must not see it configured again)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+build_first=1
+[ "${1:-}" = --built ] && { build_first=0; shift; }
 seconds=${1:-60}
 build=build-asan
 # The slowest target last, so that it has a core of its own when they do not divide evenly.
 targets=(parse_line fill_placeholder load_archive)
 
-cmake --preset sanitize >/dev/null
-cmake --build "$build" -j "$(nproc)" --target "${targets[@]/#/fuzz_}"
+if [ "$build_first" = 1 ]; then
+  cmake --preset sanitize >/dev/null
+  cmake --build "$build" -j "$(nproc)" --target "${targets[@]/#/fuzz_}"
+fi
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
