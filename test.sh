@@ -79,6 +79,7 @@ scripts/install-deps.sh build
 # it, and one sanitizer build with clang, where the unit and window tests, the monkey and the
 # fuzzers run and the benchmarks are compiled. The tests are built once, in the build that
 # checks the most.
+finish_stage
 beside "other packages" scripts/install-deps.sh all
 stage "product build: the program and its window session"
 cmake --preset product
