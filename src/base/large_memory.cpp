@@ -2,6 +2,9 @@
 
 #include <sys/mman.h>
 
+#include <algorithm>
+#include <cstdint>
+
 namespace torvane {
 
 namespace {
@@ -35,6 +38,23 @@ void* allocate_large(std::size_t bytes) {
         throw std::bad_alloc();
     }
     return block;
+}
+
+void prefault(void* at, std::size_t bytes) noexcept {
+    // Blocks of the heap are mostly in use already; only the mapped ones are fresh.
+    if (bytes < mapped_from || address_sanitizer_on) {
+        return;
+    }
+    const auto first = reinterpret_cast<std::uintptr_t>(at) / page * page;
+    const auto end = reinterpret_cast<std::uintptr_t>(at) + bytes;
+    // Only a hint: where the system cannot, the pages come on first touch as before.
+    ::madvise(reinterpret_cast<void*>(first), end - first, MADV_POPULATE_WRITE);
+}
+
+void PrefaultAhead::advance() noexcept {
+    const std::size_t stretch = std::min<std::size_t>(mapped_from, end_ - ready_);
+    prefault(ready_, stretch);
+    ready_ += stretch;
 }
 
 void free_large(void* block, std::size_t bytes) noexcept {

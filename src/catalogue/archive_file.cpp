@@ -92,6 +92,7 @@ ArchiveRead ArchiveFile::read(std::string_view path) {
     }
     ArchiveFile file;
     file.block_ = LargeBlock(capacity);
+    prefault(file.block_.data(), capacity);
     for (;;) {
         const ssize_t got =
             ::read(fd.get(), file.block_.data() + file.size_, capacity - file.size_);

@@ -16,6 +16,7 @@ std::size_t parse_archive_text(std::string_view text, int category, std::size_t 
                                std::vector<CategoryRun>& runs) {
     std::size_t count = 0;
     std::size_t start = 0;
+    PrefaultAhead pages(room.data(), room.size());
     for (std::size_t line_number = first_line; start < text.size(); ++line_number) {
         const void* const feed = std::memchr(text.data() + start, '\n', text.size() - start);
         const std::size_t end =
@@ -36,6 +37,7 @@ std::size_t parse_archive_text(std::string_view text, int category, std::size_t 
             continue;
         }
         // A rejected record's place is taken by the next one.
+        pages.before_writing(&room[count] + 1);
         Item& item = *std::construct_at(&room[count]);
         const ParseResult result = parse_line(item, category, line, findings.notes());
         findings.parsed(line_number, category, line, result);
