@@ -126,8 +126,7 @@ StartUpSteps time_start_up_steps() {
     const LoadResult fresh = Catalogue::load("archive.dat");
     steps.load = load_watch.elapsed();
     const Stopwatch sort_watch;
-    ItemView view = listing_order(fresh.catalogue);
-    sort(view, sort_by_name, fresh.catalogue);
+    const ItemView view = sorted_catalogue(fresh.catalogue, sort_by_name);
     steps.sort = sort_watch.elapsed();
     const Stopwatch describe_watch;
     std::size_t bytes = 0;
@@ -194,6 +193,12 @@ int main(int argc, char** argv) {
     for (const Action& action : actions) {
         print_samples(action.label, action.whole, targets.action_ms);
     }
+    // The first Fi&ltra Per Efficacia and Per Requisiti (the first two actions) sorts the whole
+    // catalogue in that order once; the repeats above show what the window kept.
+    for (std::size_t mode = 0; mode < 2; ++mode) {
+        print_step(actions[mode].label + ", the first time", actions[mode].whole.times.front(),
+                   targets.action_ms);
+    }
     std::printf("| scrolling \"Armature & Vesti\" (%d rows): %d jumps, each repainted | mean "
                 "%.1f ms, max %.1f ms | | |\n",
                 scrolling.rows, scrolling.steps, scrolling.mean_ms, scrolling.max_ms);
@@ -203,9 +208,13 @@ int main(int argc, char** argv) {
     std::printf("| peak memory (VmHWM) | %.0f MiB | < %.0f MiB | %s |\n", peak_mib,
                 targets.peak_mib, peak_mib < targets.peak_mib ? "yes" : "**no**");
 
-    std::vector<SortRatio> ratios = {{"start-up", probe.start_up(), 0.6}};
+    std::vector<SortRatio> ratios = {{"start-up", probe.start_up(), 0.5}};
     for (const Action& action : actions) {
-        ratios.push_back({action.label, action.whole.median(), 0.12});
+        ratios.push_back({action.label, action.whole.median(), 0.1});
+    }
+    for (std::size_t mode = 0; mode < 2; ++mode) {
+        ratios.push_back(
+            {actions[mode].label + ", the first time", actions[mode].whole.times.front(), 0.1});
     }
     print_sort_ratios(plain_sort, ratios);
 

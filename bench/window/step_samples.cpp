@@ -47,7 +47,7 @@ double StepSamples::max_wall_ms() const {
 }
 
 Targets targets_for(long items) {
-    return items <= 100000 ? Targets{90, 12, 300} : Targets{8000, 3000, 250};
+    return items <= 100000 ? Targets{80, 10, 300} : Targets{8000, 3000, 200};
 }
 
 void print_table_head() {

@@ -76,7 +76,10 @@ Catalogue::Catalogue(ArchiveFile file, LoadSink* sink) : file_(std::move(file)) 
         }
     }
     records_.set_size(first_count + second_count);
-    name_ranks_ = rank_names(records_.items(), runs);
+    NameRanking ranking = rank_names(records_.items(), runs);
+    name_ranks_ = std::move(ranking.ranks);
+    name_order_ = std::move(ranking.order);
+    category_starts_ = ranking.category_starts;
 }
 
 } // namespace torvane

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <functional>
 #include <numeric>
 #include <system_error>
 #include <thread>
@@ -59,29 +60,36 @@ constexpr std::size_t radix_group = 256;
 class NameRanker {
 public:
     explicit NameRanker(std::span<const std::string_view> names)
-        : names_(names), entries_(names.size()), scratch_(names.size()), ranks_(names.size()) {
+        : names_(names), entries_(names.size()), scratch_(names.size()), ranks_(names.size()),
+          order_(names.size()) {
         for (std::size_t i = 0; i < names.size(); ++i) {
             entries_[i] = {chunk_at(names[i], 0), static_cast<std::uint32_t>(i)};
         }
     }
 
-    LargeVector<std::uint32_t> run() {
+    NameRanking run() {
         // Groups are taken smallest names first, so ranks are given out in order. The stack
         // holds at most one group per entry, however long the names.
         pending_.push_back({0, entries_.size(), 0, false});
+        std::size_t ordered = 0;
         while (!pending_.empty()) {
             const Group group = pending_.back();
             pending_.pop_back();
             if (group.settled || group.end - group.begin == 1) {
+                // Equal names: the later place first, whatever order the sorting left them in.
+                const auto first = order_.begin() + static_cast<std::ptrdiff_t>(ordered);
                 for (std::size_t i = group.begin; i < group.end; ++i) {
                     ranks_[entries_[i].name] = next_rank_;
+                    order_[ordered++] = entries_[i].name;
                 }
+                std::sort(first, order_.begin() + static_cast<std::ptrdiff_t>(ordered),
+                          std::greater<>());
                 ++next_rank_;
             } else {
                 split(group);
             }
         }
-        return std::move(ranks_);
+        return {std::move(ranks_), std::move(order_)};
     }
 
 private:
@@ -144,17 +152,19 @@ private:
     LargeVector<Entry> entries_;
     LargeVector<Entry> scratch_;
     LargeVector<std::uint32_t> ranks_;
+    LargeVector<std::uint32_t> order_;
     std::vector<Group> pending_;
     std::uint32_t next_rank_ = 1;
 };
 
 } // namespace
 
-LargeVector<std::uint32_t> rank_names(std::span<const std::string_view> names) {
+NameRanking rank_names(std::span<const std::string_view> names) {
     if (names.size() <= 1) {
         // Parentheses: braces would make a vector of the two values.
-        LargeVector<std::uint32_t> ranks(names.size(), 1);
-        return ranks;
+        NameRanking ranking{LargeVector<std::uint32_t>(names.size(), 1),
+                            LargeVector<std::uint32_t>(names.size(), 0)};
+        return ranking;
     }
     return NameRanker(names).run();
 }
@@ -192,9 +202,10 @@ ByCategory group_by_category(std::span<const CategoryRun> runs) {
     return groups;
 }
 
-// Ranks the names of the categories from first to last (exclusive) into ranks, one per record.
+// Ranks the names of the categories from first to last (exclusive) into ranking, one rank per
+// record, and puts their records in name order at the categories' places of its order.
 void rank_categories(std::span<const Item> records, const ByCategory& groups, std::size_t first,
-                     std::size_t last, std::span<std::uint32_t> ranks) {
+                     std::size_t last, NameRanking& ranking) {
     LargeVector<std::string_view> names;
     for (std::size_t c = first; c < last; ++c) {
         const std::span<const std::uint32_t> places(groups.places.data() + groups.bounds[c],
@@ -203,19 +214,21 @@ void rank_categories(std::span<const Item> records, const ByCategory& groups, st
         for (const std::uint32_t place : places) {
             names.push_back(records[place].name());
         }
-        const LargeVector<std::uint32_t> ranks_of_names = rank_names(names);
+        const NameRanking of_names = rank_names(names);
+        std::uint32_t* const order = ranking.order.data() + groups.bounds[c];
         for (std::size_t i = 0; i < places.size(); ++i) {
-            ranks[places[i]] = ranks_of_names[i];
+            ranking.ranks[places[i]] = of_names.ranks[i];
+            order[i] = places[of_names.order[i]];
         }
     }
 }
 
 } // namespace
 
-LargeVector<std::uint32_t> rank_names(std::span<const Item> records,
-                                      std::span<const CategoryRun> runs) {
+NameRanking rank_names(std::span<const Item> records, std::span<const CategoryRun> runs) {
     const ByCategory groups = group_by_category(runs);
-    LargeVector<std::uint32_t> ranks(records.size());
+    NameRanking ranking{LargeVector<std::uint32_t>(records.size()),
+                        LargeVector<std::uint32_t>(records.size()), groups.bounds};
     // Names meet only names of their own category in a sort, so each category is ranked on
     // its own, and a large catalogue's categories are shared out to two threads.
     std::size_t split = category_count;
@@ -226,19 +239,19 @@ LargeVector<std::uint32_t> rank_names(std::span<const Item> records,
         }
     }
     {
-        // Each thread writes the ranks of its own categories' records.
+        // Each thread writes the ranks and the order of its own categories' records.
         std::jthread second;
         if (split < category_count) {
             try {
                 second = std::jthread(
-                    [&] { rank_categories(records, groups, split, category_count, ranks); });
+                    [&] { rank_categories(records, groups, split, category_count, ranking); });
             } catch (const std::system_error&) {
                 split = category_count; // no thread to be had: all on this one
             }
         }
-        rank_categories(records, groups, 0, split, ranks);
+        rank_categories(records, groups, 0, split, ranking);
     }
-    return ranks;
+    return ranking;
 }
 
 } // namespace torvane

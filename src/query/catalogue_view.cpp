@@ -47,8 +47,7 @@ void CatalogueView::set_catalogue(std::shared_ptr<const Catalogue> catalogue) {
 const ItemView& CatalogueView::sorted(SortMode mode) {
     ItemView& view = sorted_.at(static_cast<std::size_t>(mode));
     if (view.empty() && catalogue_ != nullptr && !catalogue_->empty()) {
-        view = listing_order(*catalogue_);
-        sort(view, mode, *catalogue_);
+        view = sorted_catalogue(*catalogue_, mode);
     }
     return view;
 }

@@ -133,7 +133,7 @@ TEST(NameRanks, FollowTheByteOrderOfTheNames) {
     for (int round = 0; round < 3; ++round) {
         names.insert(names.end(), tricky_names.begin(), tricky_names.end());
         std::shuffle(names.begin(), names.end(), random);
-        const LargeVector<std::uint32_t> ranks = rank_names(names);
+        const LargeVector<std::uint32_t> ranks = rank_names(names).ranks;
         for (std::size_t i = 0; i < names.size(); ++i) {
             EXPECT_GE(ranks[i], 1U);
             for (std::size_t j = 0; j < names.size(); ++j) {
@@ -161,5 +161,15 @@ TEST(KeyedSort, MatchesTheRecordsOrderingWithManyTies) {
         for (ItemView* view : {&whole, &some}) {
             expect_sorted_as_records_order(*view, mode, catalogue);
         }
+    }
+}
+
+TEST(KeyedSort, WholeCatalogueInEachOrderAsSortingTheListingOrderGivesIt) {
+    // Enough records for the names to be ranked on two threads, and many ties on every key.
+    const Catalogue catalogue = Catalogue::from_text(archive_of(random_lines(100000, 21)));
+    for (const SortMode mode : {sort_by_name, sort_by_efficacy, sort_by_requirement}) {
+        ItemView expected = listing_order(catalogue);
+        sort(expected, mode, catalogue);
+        EXPECT_TRUE(sorted_catalogue(catalogue, mode) == expected) << "mode " << mode;
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -9,6 +10,7 @@
 #include "catalogue/archive_file.h"
 #include "catalogue/read_status.h"
 #include "catalogue/record_buffer.h"
+#include "items/category_table.h"
 #include "items/item.h"
 
 namespace torvane {
@@ -50,6 +52,16 @@ public:
     std::uint32_t name_rank(const Item& item) const {
         return name_ranks_[static_cast<std::size_t>(&item - items().data())];
     }
+    // The records' places in the order of sorts_before by name, records that tie the later
+    // first, as a stable sort of the lists' order (the latest line first) leaves them: ranking
+    // the names sorted them already.
+    std::span<const std::uint32_t> name_order() const { return name_order_; }
+    // The part of name_order() that holds the records of one category (by its code).
+    std::span<const std::uint32_t> name_order(int category) const {
+        const auto code = static_cast<std::size_t>(category);
+        return name_order().subspan(category_starts_[code],
+                                    category_starts_[code + 1] - category_starts_[code]);
+    }
 
 private:
     explicit Catalogue(ArchiveFile file, LoadSink* sink);
@@ -57,6 +69,8 @@ private:
     ArchiveFile file_;
     RecordBuffer records_;
     LargeVector<std::uint32_t> name_ranks_;
+    LargeVector<std::uint32_t> name_order_;
+    std::array<std::size_t, category_count + 1> category_starts_{};
 };
 
 struct LoadResult {

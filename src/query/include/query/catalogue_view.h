@@ -29,8 +29,8 @@ struct ViewQuery {
 };
 
 // The items each query selects from one catalogue, sorted by its order. The whole catalogue
-// sorted in an order is made the first time that order is asked for, from the loader's order,
-// and kept: a later query in that order shows it at once, and a filter or a search reads it
+// sorted in an order is made the first time that order is asked for (sorted_catalogue), and
+// kept: a later query in that order shows it at once, and a filter or a search reads it
 // and needs only picking what it keeps. Records that tie (one category, key and name) stand
 // as the sort of the loader's order leaves them, whatever was shown before.
 class CatalogueView {

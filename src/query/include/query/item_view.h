@@ -38,4 +38,7 @@ ItemView search_name(std::span<const Item* const> view, std::string_view text);
 // in reverse order (a filter's result), which is turned round whole.
 void sort(std::span<const Item*> view, SortMode mode, const Catalogue& catalogue);
 
+// Every record of the catalogue sorted under mode, as sort gives listing_order(catalogue).
+ItemView sorted_catalogue(const Catalogue& catalogue, SortMode mode);
+
 } // namespace torvane
