@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstdint>
 #include <string>
+#include <system_error>
+#include <thread>
 
 namespace torvane {
 
@@ -68,6 +70,68 @@ std::string_view read_status_text(ReadStatus status) {
     return "non si riesce a leggerlo";
 }
 
+namespace {
+
+// Below this size a second thread costs more than it saves.
+constexpr std::uint64_t parallel_bytes = std::uint64_t{4} << 20;
+
+struct PartRead {
+    std::size_t got = 0;
+    int error = 0; // errno, when reading failed
+};
+
+// Reads up to count bytes at offset of the file into to, until they are all in or the file
+// ends.
+PartRead read_part(int fd, std::byte* to, std::size_t count, std::uint64_t offset) {
+    PartRead part;
+    while (part.got < count) {
+        const ssize_t got =
+            ::pread(fd, to + part.got, count - part.got, static_cast<off_t>(offset + part.got));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            part.error = errno;
+            break;
+        }
+        if (got == 0) {
+            break;
+        }
+        part.got += static_cast<std::size_t>(got);
+    }
+    return part;
+}
+
+// Reads the first claimed bytes of the file into block, a large file in two halves side by
+// side: copying the bytes out of the system's cache was a fifth of loading a large archive.
+// Returns how many bytes from the start were read, which is fewer if the file shrank. Each
+// part's pages are made writable first, by the thread that writes them.
+PartRead read_claimed(int fd, std::byte* block, std::size_t claimed) {
+    const auto read_whole_part = [fd, block](std::size_t begin, std::size_t end) {
+        prefault(block + begin, end - begin);
+        return read_part(fd, block + begin, end - begin, begin);
+    };
+    if (claimed >= parallel_bytes && std::thread::hardware_concurrency() >= 2) {
+        const std::size_t half = claimed / 2;
+        PartRead second;
+        std::jthread second_half;
+        try {
+            second_half = std::jthread([&] { second = read_whole_part(half, claimed); });
+        } catch (const std::system_error&) {
+            return read_whole_part(0, claimed); // no thread to be had: in one piece
+        }
+        const PartRead first = read_whole_part(0, half);
+        second_half.join();
+        if (first.error != 0 || first.got < half) {
+            return first;
+        }
+        return {half + second.got, second.error};
+    }
+    return read_whole_part(0, claimed);
+}
+
+} // namespace
+
 // The file is read in one block of the size it claims, and on to its end should it have grown
 // meanwhile (some files of the system claim no size at all).
 ArchiveRead ArchiveFile::read(std::string_view path) {
@@ -85,36 +149,35 @@ ArchiveRead ArchiveFile::read(std::string_view path) {
         return {ReadStatus::not_a_file, {}};
     }
     // One byte more than claimed, so that the first read already meets the end.
-    auto capacity = std::max<std::uint64_t>(static_cast<std::uint64_t>(info.st_size) + 1,
-                                            std::uint64_t{1} << 16);
+    const auto claimed = static_cast<std::uint64_t>(info.st_size);
+    auto capacity = std::max<std::uint64_t>(claimed + 1, std::uint64_t{1} << 16);
     if (capacity > largest_file + 1) {
         return {ReadStatus::too_large, {}};
     }
     ArchiveFile file;
     file.block_ = LargeBlock(capacity);
-    prefault(file.block_.data(), capacity);
+    const PartRead start = read_claimed(fd.get(), file.block_.data(), claimed);
+    if (start.error != 0) {
+        return {status_of_error(start.error), {}};
+    }
+    file.size_ = start.got;
     for (;;) {
-        const ssize_t got =
-            ::read(fd.get(), file.block_.data() + file.size_, capacity - file.size_);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return {status_of_error(errno), {}};
+        const PartRead more =
+            read_part(fd.get(), file.block_.data() + file.size_, capacity - file.size_, file.size_);
+        if (more.error != 0) {
+            return {status_of_error(more.error), {}};
         }
-        if (got == 0) {
+        file.size_ += more.got;
+        if (file.size_ < capacity) {
             break;
         }
-        file.size_ += static_cast<std::size_t>(got);
-        if (file.size_ == capacity) {
-            if (capacity > largest_file) {
-                return {ReadStatus::too_large, {}};
-            }
-            LargeBlock grown(capacity * 2);
-            std::copy_n(file.block_.data(), file.size_, grown.data());
-            file.block_ = std::move(grown);
-            capacity *= 2;
+        if (capacity > largest_file) {
+            return {ReadStatus::too_large, {}};
         }
+        LargeBlock grown(capacity * 2);
+        std::copy_n(file.block_.data(), file.size_, grown.data());
+        file.block_ = std::move(grown);
+        capacity *= 2;
     }
     return {ReadStatus::read, std::move(file)};
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 
+#include "base/byte_count.h"
 #include "catalogue/archive_format.h"
 #include "items/category_table.h"
 #include "items/parse_line.h"
@@ -74,14 +75,7 @@ std::size_t line_count(std::string_view text) {
     if (text.empty()) {
         return 0;
     }
-    std::size_t feeds = 0;
-    const char* at = text.data();
-    const char* const end = text.data() + text.size();
-    while (const void* feed = std::memchr(at, '\n', static_cast<std::size_t>(end - at))) {
-        ++feeds;
-        at = static_cast<const char*>(feed) + 1;
-    }
-    return feeds + (at != end ? 1 : 0);
+    return count_byte(text, '\n') + (text.back() != '\n' ? 1 : 0);
 }
 
 } // namespace torvane

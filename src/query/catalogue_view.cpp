@@ -64,12 +64,15 @@ std::span<const Item* const> CatalogueView::show(const ViewQuery& query) {
     // round (a filter gives its items last first) would give.
     const std::span<const Item> records = catalogue_->items();
     std::vector<bool> kept(records.size());
+    std::size_t kept_count = 0;
     const QueryFilter filter(query);
     for (std::size_t i = 0; i < records.size(); ++i) {
         kept[i] = filter.pass(records[i]);
+        kept_count += kept[i] ? 1U : 0U;
     }
+    // Room for what is kept only: a large vector's memory is all made ready at once.
     narrowed_.clear();
-    narrowed_.reserve(whole.size());
+    narrowed_.reserve(kept_count);
     for (const Item* item : whole) {
         if (kept[static_cast<std::size_t>(item - records.data())]) {
             narrowed_.push_back(item);

@@ -200,6 +200,21 @@ TEST(ArchiveFailure, EveryReasonHasATextOfItsOwn) {
     EXPECT_EQ(std::adjacent_find(texts.begin(), texts.end()), texts.end()) << "one text per reason";
 }
 
+TEST(ArchiveFile, ReadsEveryByteInPlaceAroundTheSizeReadInTwoHalves) {
+    // Large files are read in two halves side by side: each byte must land where it belongs.
+    constexpr std::size_t two_halves_from = std::size_t{4} << 20;
+    for (const std::size_t size : {two_halves_from - 1, two_halves_from, two_halves_from + 7}) {
+        std::string content(size, '\0');
+        for (std::size_t i = 0; i < size; ++i) {
+            content[i] = static_cast<char>((i * 7919) >> 3);
+        }
+        const TempArchive file(content);
+        const ArchiveRead read = ArchiveFile::read(file.path());
+        ASSERT_EQ(read.status, ReadStatus::read) << size;
+        EXPECT_TRUE(read.file.text() == content) << size;
+    }
+}
+
 TEST(ArchiveFailure, FileOfFourGibibytesIsRefusedUnread) {
     // Texts are kept by 32-bit places in the file. The file is sparse: it takes no room on
     // disk, and a loader that read it would take minutes, not refuse it at once.
