@@ -14,8 +14,9 @@ namespace {
 // The items of view that pass, last first.
 template <typename Pass>
 ItemView select_reversed(std::span<const Item* const> view, bool names_too, Pass pass) {
+    // Not reserved for the whole view: a large vector's room is made ready whole, and a search
+    // may keep a handful of a million.
     ItemView result;
-    result.reserve(view.size());
     const Item* const* const end = view.data() + view.size();
     for (const Item* const* at = view.data(); at != end; ++at) {
         item_walk::prefetch_ahead(at, end, names_too);

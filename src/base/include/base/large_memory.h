@@ -106,8 +106,8 @@ public:
     LargeAllocator() = default;
     template <typename U> explicit LargeAllocator(const LargeAllocator<U>& /*other*/) {}
 
-    // A large vector is written whole as soon as it is made (or grown), so its pages are made
-    // writable at once.
+    // The pages of a large vector's room are made writable at once: such vectors are made
+    // with their size, or reserve only what they will hold.
     T* allocate(std::size_t n) {
         T* const block = static_cast<T*>(allocate_large(n * element_size));
         prefault(block, n * element_size);
