@@ -7,6 +7,13 @@
 
 #include "base/byte_count.h"
 
+TEST(ByteCount, CountsPastTheBlocksALaneCanCountAlone) {
+    // Each lane of the vector path holds at most 255 matches before it is summed.
+    for (const std::size_t size : {255U * 16, 255U * 16 + 16, 70000U}) {
+        EXPECT_EQ(torvane::count_byte(std::string(size, '\n'), '\n'), size);
+    }
+}
+
 TEST(ByteCount, CountsAsOneByteAtATimeDoesAtEveryLengthAndPlace) {
     for (std::size_t size = 0; size <= 70; ++size) {
         std::string text(size, 'a');
