@@ -27,6 +27,30 @@ std::size_t second_half_start(std::string_view text, const LoadSink* sink) {
     return feed == std::string_view::npos ? text.size() : feed + 1;
 }
 
+struct HalfLines {
+    std::size_t first = 0;
+    std::size_t second = 0;
+};
+
+// The lines of the text before split and from split on, each half counted on a thread of its
+// own when the text is split: a pass over the bytes of a large file is a tenth of loading it.
+HalfLines count_half_lines(std::string_view text, std::size_t split) {
+    HalfLines lines;
+    std::jthread second;
+    if (split < text.size()) {
+        try {
+            second = std::jthread([&] { lines.second = line_count(text.substr(split)); });
+        } catch (const std::system_error&) {
+            lines.second = line_count(text.substr(split)); // no thread to be had: on this one
+        }
+    }
+    lines.first = line_count(text.substr(0, split));
+    if (second.joinable()) {
+        second.join(); // before lines is read
+    }
+    return lines;
+}
+
 } // namespace
 
 LoadResult Catalogue::load(std::string_view path, LoadSink* sink) {
@@ -48,8 +72,9 @@ Catalogue::Catalogue(ArchiveFile file, LoadSink* sink) : file_(std::move(file)) 
     // room: a line gives one record at most, so the second half's records begin after as many
     // places as the first half has lines.
     std::size_t split = second_half_start(text, sink);
-    const std::size_t first_lines = line_count(text.substr(0, split));
-    records_ = RecordBuffer(first_lines + line_count(text.substr(split)));
+    const HalfLines lines = count_half_lines(text, split);
+    const std::size_t first_lines = lines.first;
+    records_ = RecordBuffer(lines.first + lines.second);
     std::size_t second_count = 0;
     std::vector<CategoryRun> runs;
     std::vector<CategoryRun> second_runs;
