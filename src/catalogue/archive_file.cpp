@@ -8,8 +8,9 @@
 #include <cerrno>
 #include <cstdint>
 #include <string>
-#include <system_error>
 #include <thread>
+
+#include "base/side_by_side.h"
 
 namespace torvane {
 
@@ -113,15 +114,10 @@ PartRead read_claimed(int fd, std::byte* block, std::size_t claimed) {
     };
     if (claimed >= parallel_bytes && std::thread::hardware_concurrency() >= 2) {
         const std::size_t half = claimed / 2;
+        PartRead first;
         PartRead second;
-        std::jthread second_half;
-        try {
-            second_half = std::jthread([&] { second = read_whole_part(half, claimed); });
-        } catch (const std::system_error&) {
-            return read_whole_part(0, claimed); // no thread to be had: in one piece
-        }
-        const PartRead first = read_whole_part(0, half);
-        second_half.join();
+        side_by_side([&] { first = read_whole_part(0, half); },
+                     [&] { second = read_whole_part(half, claimed); });
         if (first.error != 0 || first.got < half) {
             return first;
         }

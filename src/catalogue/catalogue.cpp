@@ -1,9 +1,9 @@
 #include "catalogue/catalogue.h"
 
-#include <system_error>
 #include <thread>
 
 #include "archive_parser.h"
+#include "base/side_by_side.h"
 #include "catalogue/name_ranking.h"
 #include "items/category_table.h"
 #include "line_findings.h"
@@ -27,30 +27,6 @@ std::size_t second_half_start(std::string_view text, const LoadSink* sink) {
     return feed == std::string_view::npos ? text.size() : feed + 1;
 }
 
-struct HalfLines {
-    std::size_t first = 0;
-    std::size_t second = 0;
-};
-
-// The lines of the text before split and from split on, each half counted on a thread of its
-// own when the text is split: a pass over the bytes of a large file is a tenth of loading it.
-HalfLines count_half_lines(std::string_view text, std::size_t split) {
-    HalfLines lines;
-    std::jthread second;
-    if (split < text.size()) {
-        try {
-            second = std::jthread([&] { lines.second = line_count(text.substr(split)); });
-        } catch (const std::system_error&) {
-            lines.second = line_count(text.substr(split)); // no thread to be had: on this one
-        }
-    }
-    lines.first = line_count(text.substr(0, split));
-    if (second.joinable()) {
-        second.join(); // before lines is read
-    }
-    return lines;
-}
-
 } // namespace
 
 LoadResult Catalogue::load(std::string_view path, LoadSink* sink) {
@@ -71,30 +47,38 @@ Catalogue::Catalogue(ArchiveFile file, LoadSink* sink) : file_(std::move(file)) 
     // A large archive is parsed in two halves side by side, each into its own part of the
     // room: a line gives one record at most, so the second half's records begin after as many
     // places as the first half has lines.
-    std::size_t split = second_half_start(text, sink);
-    const HalfLines lines = count_half_lines(text, split);
-    const std::size_t first_lines = lines.first;
-    records_ = RecordBuffer(lines.first + lines.second);
-    std::size_t second_count = 0;
+    const std::size_t split = second_half_start(text, sink);
+    const bool halves = split < text.size();
+    const std::string_view first_half = text.substr(0, split);
+    const std::string_view second_half = text.substr(split);
+    std::size_t first_lines = 0;
+    std::size_t second_lines = 0;
+    const auto count_first = [&] { first_lines = line_count(first_half); };
+    const auto count_second = [&] { second_lines = line_count(second_half); };
+    if (halves) {
+        side_by_side(count_first, count_second);
+    } else {
+        count_first();
+    }
+    records_ = RecordBuffer(first_lines + second_lines);
+    LineFindings findings(sink);
     std::vector<CategoryRun> runs;
     std::vector<CategoryRun> second_runs;
-    std::jthread second_half;
-    if (split < text.size()) {
-        try {
-            second_half = std::jthread([&] {
-                LineFindings quiet(nullptr);
-                second_count = parse_archive_text(text.substr(split), category_at(text, split), 0,
-                                                  quiet, records_.room(first_lines), second_runs);
-            });
-        } catch (const std::system_error&) {
-            split = text.size(); // no thread to be had: one piece after all
-        }
-    }
-    LineFindings findings(sink);
-    const std::size_t first_count = parse_archive_text(text.substr(0, split), undefined_category, 1,
-                                                       findings, records_.room(0), runs);
-    if (second_half.joinable()) {
-        second_half.join();
+    std::size_t first_count = 0;
+    std::size_t second_count = 0;
+    const auto parse_first = [&] {
+        first_count =
+            parse_archive_text(first_half, undefined_category, 1, findings, records_.room(0), runs);
+    };
+    const auto parse_second = [&] {
+        LineFindings quiet(nullptr);
+        second_count = parse_archive_text(second_half, category_at(text, split), 0, quiet,
+                                          records_.room(first_lines), second_runs);
+    };
+    if (!halves) {
+        parse_first();
+    } else {
+        side_by_side(parse_first, parse_second);
         records_.move_down(first_lines, first_count, second_count);
         for (const CategoryRun& run : second_runs) {
             runs.push_back({first_count + run.begin, first_count + run.end, run.category});

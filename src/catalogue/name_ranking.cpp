@@ -5,10 +5,10 @@
 #include <cstring>
 #include <functional>
 #include <numeric>
-#include <system_error>
 #include <thread>
 
 #include "base/radix_sort.h"
+#include "base/side_by_side.h"
 #include "items/category_table.h"
 
 namespace torvane {
@@ -238,18 +238,12 @@ NameRanking rank_names(std::span<const Item> records, std::span<const CategoryRu
             ++split;
         }
     }
-    {
-        // Each thread writes the ranks and the order of its own categories' records.
-        std::jthread second;
-        if (split < category_count) {
-            try {
-                second = std::jthread(
-                    [&] { rank_categories(records, groups, split, category_count, ranking); });
-            } catch (const std::system_error&) {
-                split = category_count; // no thread to be had: all on this one
-            }
-        }
-        rank_categories(records, groups, 0, split, ranking);
+    // Each thread writes the ranks and the order of its own categories' records.
+    if (split < category_count) {
+        side_by_side([&] { rank_categories(records, groups, 0, split, ranking); },
+                     [&] { rank_categories(records, groups, split, category_count, ranking); });
+    } else {
+        rank_categories(records, groups, 0, category_count, ranking);
     }
     return ranking;
 }
