@@ -78,8 +78,9 @@ MemoryUse memory_use() {
 
 WindowProbe::WindowProbe() {
     const Stopwatch watch;
-    // archive.dat in the current folder, as the program reads it.
-    dialog_ = std::make_unique<MainDialog>(CatalogueFile());
+    // archive.dat in the current folder, read ahead while the window is built, as the program
+    // starts.
+    dialog_ = std::make_unique<MainDialog>(startup_catalogue(QString(), QString()));
     construction_ = watch.elapsed();
     // Showing the window runs its initialisation: load, sort by name, fill.
     dialog_->show();

@@ -1,5 +1,8 @@
 #include "catalogue_file.h"
 
+#include <string>
+#include <system_error>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,30 +44,57 @@ CatalogueFile::CatalogueFile(const QString& path)
 }
 
 CatalogueFile startup_catalogue(const QString& named, const QString& remembered) {
-    if (!named.isEmpty()) {
-        return CatalogueFile(named);
-    }
-    if (remembered.isEmpty() || QFileInfo::exists(default_path())) {
-        return {};
-    }
-    return CatalogueFile(remembered);
+    CatalogueFile file = [&] {
+        if (!named.isEmpty()) {
+            return CatalogueFile(named);
+        }
+        if (remembered.isEmpty() || QFileInfo::exists(default_path())) {
+            return CatalogueFile();
+        }
+        return CatalogueFile(remembered);
+    }();
+    file.read_ahead();
+    return file;
 }
 
 bool CatalogueFile::is_default() const {
     return QFileInfo(path_) == QFileInfo(default_path());
 }
 
+void CatalogueFile::read_ahead() {
+    if (first_status_ || ahead_.valid()) {
+        return;
+    }
+    try {
+        ahead_ = std::async(std::launch::async, [name = QFile::encodeName(path_).toStdString()] {
+            return torvane::Catalogue::load(name);
+        });
+    } catch (const std::system_error&) {
+        // read_once() reads on this thread.
+    }
+}
+
 torvane::ReadStatus CatalogueFile::read_once() {
     if (!first_status_) {
-        read(path_);
+        if (ahead_.valid()) {
+            take(ahead_.get(), path_);
+        } else {
+            read(path_);
+        }
     }
     return *first_status_;
 }
 
 torvane::ReadStatus CatalogueFile::read(const QString& path) {
+    // A reading begun ahead is the first, even when another file is asked for before it ends.
+    if (ahead_.valid()) {
+        read_once();
+    }
     const QString file_path = catalogue_file_path(path);
-    torvane::LoadResult loaded =
-        torvane::Catalogue::load(QFile::encodeName(file_path).toStdString());
+    return take(torvane::Catalogue::load(QFile::encodeName(file_path).toStdString()), file_path);
+}
+
+torvane::ReadStatus CatalogueFile::take(torvane::LoadResult loaded, const QString& file_path) {
     first_status_ = first_status_.value_or(loaded.status);
     if (loaded.status == torvane::ReadStatus::read) {
         path_ = file_path;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -25,6 +26,9 @@ public:
     // Whether that is archive.dat in the current folder.
     bool is_default() const;
 
+    // Starts reading path() on a thread of its own, for read_once() to wait for: the window
+    // is built meanwhile. Where no thread can be had, read_once() reads as before.
+    void read_ahead();
     // Reads path() the first time it is called; later calls tell how that reading went.
     torvane::ReadStatus read_once();
     // Reads the file at path (or archive.dat in the folder at path). When it was read, its
@@ -33,15 +37,18 @@ public:
     torvane::ReadStatus read(const QString& path);
 
 private:
+    torvane::ReadStatus take(torvane::LoadResult loaded, const QString& file_path);
+
     std::shared_ptr<const torvane::Catalogue> catalogue_;
     QString path_;
     std::optional<torvane::ReadStatus> first_status_;
+    std::future<torvane::LoadResult> ahead_;
 };
 
-// The catalogue the program opens at start-up: the file (or folder) named on the command line;
-// else archive.dat in the current folder, when there is one; else the catalogue read last
-// time, when there was one, even if it is gone, so that the empty window names it; else
-// archive.dat in the current folder.
+// The catalogue the program opens at start-up, already being read ahead: the file (or folder)
+// named on the command line; else archive.dat in the current folder, when there is one; else
+// the catalogue read last time, when there was one, even if it is gone, so that the empty
+// window names it; else archive.dat in the current folder.
 CatalogueFile startup_catalogue(const QString& named, const QString& remembered);
 
 // The file a path names: the path itself, or archive.dat inside it when it is a folder.

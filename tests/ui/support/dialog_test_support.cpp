@@ -56,7 +56,7 @@ DialogHarness::DialogHarness(const QByteArray* archive, const ProgramStart* prog
         dialog_ = std::make_unique<MainDialog>(
             startup_catalogue(program->named, settings_->memory().last_catalogue));
     } else {
-        dialog_ = std::make_unique<MainDialog>(CatalogueFile());
+        dialog_ = std::make_unique<MainDialog>(startup_catalogue(QString(), QString()));
     }
     if (settings_ != nullptr) {
         dialog_->remember_in(*settings_);
