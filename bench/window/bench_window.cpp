@@ -66,10 +66,10 @@ struct Action {
 // views: the catalogue's views as the window keeps them, from one action to the next.
 void run_split(WindowProbe& probe, Action& action, torvane::CatalogueView& views) {
     const Stopwatch core_watch;
-    const std::span<const torvane::Item* const> shown = views.show(action.query);
+    const torvane::CatalogueOrder shown = views.show(action.query);
     action.core.add(core_watch.elapsed());
     const Stopwatch window_watch;
-    probe.lists().show_view(shown, probe.catalogue());
+    probe.lists().show_view(shown);
     probe.settle();
     action.window.add(window_watch.elapsed());
 }

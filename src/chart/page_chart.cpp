@@ -30,9 +30,9 @@ RequirementAxis requirement_axis_of_page(int page) {
 
 std::vector<ChartPoint> page_chart_points(const PageLines& lines, RequirementAxis requirement) {
     std::vector<ChartPoint> points;
-    points.reserve(lines.size() - lines.headers.size());
-    for (std::size_t row = 0; row < lines.items.size(); ++row) {
-        const Item* item = lines.items[row];
+    points.reserve(lines.size());
+    for (std::size_t row = 0; row < lines.size(); ++row) {
+        const Item* item = lines.item(row);
         if (item == nullptr) {
             continue;
         }

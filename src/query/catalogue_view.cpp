@@ -38,28 +38,33 @@ private:
 } // namespace
 
 void CatalogueView::set_catalogue(std::shared_ptr<const Catalogue> catalogue) {
-    // The views go first: they point into the catalogue held until now.
     sorted_ = {};
-    narrowed_ = {};
     catalogue_ = std::move(catalogue);
 }
 
-const ItemView& CatalogueView::sorted(SortMode mode) {
-    ItemView& view = sorted_.at(static_cast<std::size_t>(mode));
-    if (view.empty() && catalogue_ != nullptr && !catalogue_->empty()) {
-        view = sorted_catalogue(*catalogue_, mode);
+CatalogueOrder CatalogueView::sorted(SortMode mode) {
+    if (catalogue_ == nullptr) {
+        return {};
     }
-    return view;
+    if (mode == sort_by_name) {
+        return {catalogue_, catalogue_->name_order(), catalogue_};
+    }
+    std::shared_ptr<const LargeVector<std::uint32_t>>& places =
+        sorted_.at(static_cast<std::size_t>(mode));
+    if (places == nullptr) {
+        places =
+            std::make_shared<const LargeVector<std::uint32_t>>(sorted_places(*catalogue_, mode));
+    }
+    return {catalogue_, *places, places};
 }
 
-std::span<const Item* const> CatalogueView::show(const ViewQuery& query) {
-    const ItemView& whole = sorted(query.sort_mode);
-    if (!narrows(query)) {
-        narrowed_.clear();
+CatalogueOrder CatalogueView::show(const ViewQuery& query) {
+    const CatalogueOrder whole = sorted(query.sort_mode);
+    if (!narrows(query) || whole.empty()) {
         return whole;
     }
     // The records are tested in the order they lie in memory, one after another, rather than
-    // in the sorted order, which reaches them anywhere; the sorted view then picks those kept.
+    // in the sorted order, which reaches them anywhere; the sorted order then picks those kept.
     // What comes out is what filtering or searching the sorted view and turning the result
     // round (a filter gives its items last first) would give.
     const std::span<const Item> records = catalogue_->items();
@@ -70,15 +75,15 @@ std::span<const Item* const> CatalogueView::show(const ViewQuery& query) {
         kept[i] = filter.pass(records[i]);
         kept_count += kept[i] ? 1U : 0U;
     }
-    // Room for what is kept only: a large vector's memory is all made ready at once.
-    narrowed_.clear();
-    narrowed_.reserve(kept_count);
-    for (const Item* item : whole) {
-        if (kept[static_cast<std::size_t>(item - records.data())]) {
-            narrowed_.push_back(item);
+    auto places = std::make_shared<LargeVector<std::uint32_t>>();
+    places->reserve(kept_count);
+    for (const std::uint32_t place : whole.places()) {
+        if (kept[place]) {
+            places->push_back(place);
         }
     }
-    return narrowed_;
+    const std::span<const std::uint32_t> picked = *places;
+    return {catalogue_, picked, std::move(places)};
 }
 
 } // namespace torvane

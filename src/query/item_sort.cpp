@@ -43,16 +43,14 @@ struct ValueKey {
 // records of equal value are then in name order already: a few passes over keys of one
 // category, few enough to stay in the processor's caches, where sorting the listing order
 // took twelve passes over the whole catalogue's keys, which held the names' ranks too.
-ItemView sorted_catalogue(const Catalogue& catalogue, SortMode mode) {
-    const std::span<const Item> records = catalogue.items();
-    ItemView view;
-    view.reserve(records.size());
-    const auto record_at = [records](std::uint32_t place) { return &records[place]; };
+LargeVector<std::uint32_t> sorted_places(const Catalogue& catalogue, SortMode mode) {
+    const std::span<const std::uint32_t> by_name = catalogue.name_order();
     if (mode == sort_by_name) {
-        const std::span<const std::uint32_t> order = catalogue.name_order();
-        std::transform(order.begin(), order.end(), std::back_inserter(view), record_at);
-        return view;
+        return {by_name.begin(), by_name.end()};
     }
+    const std::span<const Item> records = catalogue.items();
+    LargeVector<std::uint32_t> places;
+    places.reserve(records.size());
     // The values are read walking the records as they lie, and only then in name order, from
     // an array a twentieth of their size: reading records in name order reaches each anywhere.
     LargeVector<std::uint32_t> values;
@@ -72,9 +70,19 @@ ItemView sorted_catalogue(const Catalogue& catalogue, SortMode mode) {
             std::span<ValueKey>(keys), std::span<ValueKey>(scratch),
             [](const ValueKey& key, std::size_t d) { return (key.value >> (8 * d)) & 0xFFU; });
         for (const ValueKey& key : keys) {
-            view.push_back(record_at(order[key.place]));
+            places.push_back(order[key.place]);
         }
     }
+    return places;
+}
+
+ItemView sorted_catalogue(const Catalogue& catalogue, SortMode mode) {
+    const std::span<const Item> records = catalogue.items();
+    const LargeVector<std::uint32_t> places = sorted_places(catalogue, mode);
+    ItemView view;
+    view.reserve(places.size());
+    std::transform(places.begin(), places.end(), std::back_inserter(view),
+                   [records](std::uint32_t place) { return &records[place]; });
     return view;
 }
 

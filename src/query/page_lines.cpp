@@ -1,77 +1,96 @@
 #include "query/page_lines.h"
 
 #include <algorithm>
-#include <iterator>
+#include <ranges>
 
 #include "items/description.h"
 
 namespace torvane {
 
-std::string PageLines::text(std::size_t row) const {
-    if (const Item* item = items[row]) {
-        return description(*item);
+void PageLines::append_run(std::optional<std::string> header, std::size_t first, std::size_t end) {
+    const std::size_t lines = (header ? 1 : 0) + (end - first);
+    runs_.push_back({rows_, std::move(header), first, end});
+    rows_ += lines;
+}
+
+const PageLines::Run& PageLines::run_of(std::size_t row) const {
+    // The last run that starts at or before the row: a page has a run per category at most.
+    const auto after =
+        std::upper_bound(runs_.begin(), runs_.end(), row,
+                         [](std::size_t wanted, const Run& run) { return wanted < run.first_row; });
+    return *(after - 1);
+}
+
+const Item* PageLines::item(std::size_t row) const {
+    const Run& run = run_of(row);
+    const std::size_t header_lines = run.header ? 1 : 0;
+    if (row < run.first_row + header_lines) {
+        return nullptr;
     }
-    const auto header = std::lower_bound(headers.begin(), headers.end(), row,
-                                         [](const std::pair<std::size_t, std::string>& entry,
-                                            std::size_t wanted) { return entry.first < wanted; });
-    return header->second;
+    return &order_[run.first + (row - run.first_row - header_lines)];
+}
+
+std::string PageLines::text(std::size_t row) const {
+    if (const Item* record = item(row)) {
+        return description(*record);
+    }
+    return *run_of(row).header;
 }
 
 PageLines::Key PageLines::key(std::size_t row) const {
-    if (const Item* item = items[row]) {
-        return {false, item->category, std::string(item->name())};
+    if (const Item* record = item(row)) {
+        return {false, record->category, std::string(record->name())};
     }
     return {true, 0, text(row)};
 }
 
 std::optional<std::size_t> PageLines::find(const Key& wanted) const {
-    for (std::size_t row = 0; row < items.size(); ++row) {
-        const Item* item = items[row];
-        const bool match = wanted.header ? item == nullptr && text(row) == wanted.text
-                                         : item != nullptr && item->category == wanted.category &&
-                                               item->name() == wanted.text;
-        if (match) {
-            return row;
+    for (const Run& run : runs_) {
+        if (run.header && wanted.header && *run.header == wanted.text) {
+            return run.first_row;
+        }
+        if (wanted.header) {
+            continue;
+        }
+        const std::size_t first_item_row = run.first_row + (run.header ? 1 : 0);
+        for (std::size_t i = run.first; i < run.end; ++i) {
+            const Item& record = order_[i];
+            if (record.category == wanted.category && record.name() == wanted.text) {
+                return first_item_row + (i - run.first);
+            }
         }
     }
     return std::nullopt;
 }
 
-std::array<PageLines, page_count>
-group_into_pages(std::span<const Item* const> view,
-                 const std::shared_ptr<const Catalogue>& catalogue) {
-    // The view's runs of one category, found by halving rather than by reading every record:
-    // a million lines cost a few hundred record reads and a copy of their pointers.
-    struct Run {
-        int category;
-        std::span<const Item* const> items;
-    };
-    std::vector<Run> runs;
-    for (auto begin = view.begin(); begin != view.end();) {
-        const int code = (*begin)->category;
-        const auto end = std::partition_point(
-            begin, view.end(), [code](const Item* item) { return item->category == code; });
-        runs.push_back({code, {begin, end}});
-        begin = end;
-    }
-    std::array<PageLines, page_count> pages;
-    std::array<std::size_t, page_count> lines{};
-    for (const Run& run : runs) {
-        lines[static_cast<std::size_t>(category_info(run.category).page)] += 1 + run.items.size();
-    }
-    for (std::size_t page = 0; page < pages.size(); ++page) {
-        pages[page].catalogue = catalogue;
-        pages[page].items.reserve(lines[page]);
-        pages[page].catalogue = catalogue;
-    }
-    for (const Run& run : runs) {
-        PageLines& lines_of_page =
-            pages[static_cast<std::size_t>(category_info(run.category).page)];
-        // Items of the undefined category stand first, with no header.
-        if (run.category != undefined_category) {
-            lines_of_page.append_header(header_line(run.category));
+std::vector<const Item*> PageLines::records() const {
+    std::vector<const Item*> records;
+    for (const Run& run : runs_) {
+        for (std::size_t i = run.first; i < run.end; ++i) {
+            records.push_back(&order_[i]);
         }
-        lines_of_page.items.insert(lines_of_page.items.end(), run.items.begin(), run.items.end());
+    }
+    return records;
+}
+
+std::array<PageLines, page_count> group_into_pages(const CatalogueOrder& order) {
+    std::array<PageLines, page_count> pages;
+    pages.fill(PageLines(order));
+    // The order's runs of one category, found by halving rather than by reading every record:
+    // a million lines cost a few hundred record reads.
+    std::size_t first = 0;
+    while (first < order.size()) {
+        const int code = order[first].category;
+        const auto rest = std::views::iota(first, order.size());
+        const auto run_end = std::ranges::partition_point(
+            rest, [&order, code](std::size_t i) { return order[i].category == code; });
+        const std::size_t end = first + static_cast<std::size_t>(run_end - rest.begin());
+        PageLines& lines = pages[static_cast<std::size_t>(category_info(code).page)];
+        // Items of the undefined category stand first, with no header.
+        lines.append_run(code != undefined_category ? std::optional(header_line(code))
+                                                    : std::nullopt,
+                         first, end);
+        first = end;
     }
     return pages;
 }
@@ -79,8 +98,8 @@ group_into_pages(std::span<const Item* const> view,
 std::vector<const Item*> records_of(std::span<const PageLines> pages) {
     std::vector<const Item*> records;
     for (const PageLines& page : pages) {
-        std::copy_if(page.items.begin(), page.items.end(), std::back_inserter(records),
-                     [](const Item* item) { return item != nullptr; });
+        const std::vector<const Item*> of_page = page.records();
+        records.insert(records.end(), of_page.begin(), of_page.end());
     }
     return records;
 }

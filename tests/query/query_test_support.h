@@ -7,10 +7,12 @@
 #include <deque>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "items/item.h"
 #include "items/ordering.h"
 #include "items/parse_line.h"
+#include "query/catalogue_order.h"
 #include "query/item_view.h"
 
 namespace query_test {
@@ -26,6 +28,15 @@ struct Stats {
     std::int32_t wisdom = 0;
     std::int32_t intelligence = 0;
 };
+
+// The records of an order, as a view.
+inline std::vector<const Item*> records_in(const CatalogueOrder& order) {
+    std::vector<const Item*> records;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        records.push_back(&order[i]);
+    }
+    return records;
+}
 
 // Records made by the test, which stay where they are while it adds more, and the view of
 // them in the order they were added. Names must outlive the records (string literals).

@@ -22,7 +22,7 @@ PageLines weapons_page() {
                              "Pugnale=\"Veleno lieve\",4,2,0,\"Palude \xC0mbrata\",1,4\n"));
     CatalogueView view;
     view.set_catalogue(catalogue);
-    return group_into_pages(view.show(ViewQuery{}), catalogue)[0];
+    return group_into_pages(view.show(ViewQuery{}))[0];
 }
 
 } // namespace

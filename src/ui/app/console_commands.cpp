@@ -62,7 +62,7 @@ int export_catalogue(const QString& file, std::ostream& out, std::ostream& err) 
     // As the window first shows it: the whole catalogue by name, page after page.
     torvane::CatalogueView view;
     view.set_catalogue(catalogue);
-    const auto pages = torvane::group_into_pages(view.show(torvane::ViewQuery{}), catalogue);
+    const auto pages = torvane::group_into_pages(view.show(torvane::ViewQuery{}));
     torvane::write_csv(torvane::records_of(pages), [&out](std::string_view piece) {
         out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
     });

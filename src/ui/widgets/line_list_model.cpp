@@ -81,7 +81,7 @@ void LineListModel::mark_changes(std::shared_ptr<const torvane::RecordChanges> c
 
 torvane::ItemChange LineListModel::change_of(int row) const {
     return changes_ == nullptr ? torvane::ItemChange::same
-                               : changes_->of(lines_->items[static_cast<std::size_t>(row)]);
+                               : changes_->of(lines_->item(static_cast<std::size_t>(row)));
 }
 
 bool LineListModel::highlighted(std::size_t row) const {

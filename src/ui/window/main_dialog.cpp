@@ -130,8 +130,8 @@ void MainDialog::on_init_dialog() {
 
 void MainDialog::show_query(const torvane::ViewQuery& query) {
     const WaitCursor busy;
-    const std::span<const torvane::Item* const> view = view_.show(query);
-    lists_->show_view(view, session_->catalogue());
+    const torvane::CatalogueOrder view = view_.show(query);
+    lists_->show_view(view);
     header_->show_found(view.size());
     filter_->write_form();
     shown_query_ = query;
@@ -144,8 +144,8 @@ void MainDialog::show_new_reading() {
     {
         const WaitCursor busy;
         // The boxes keep what the user typed, even what no action has read yet.
-        const std::span<const torvane::Item* const> view = view_.show(shown_query_);
-        lists_->show_view_again(view, session_->catalogue());
+        const torvane::CatalogueOrder view = view_.show(shown_query_);
+        lists_->show_view_again(view);
         header_->show_found(view.size());
     }
     setWindowTitle(session_->title());

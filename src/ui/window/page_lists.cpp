@@ -178,11 +178,10 @@ LineListView* PageLists::list(int page) const {
     return lists_.at(static_cast<std::size_t>(page));
 }
 
-void PageLists::show_view(std::span<const torvane::Item* const> view,
-                          const std::shared_ptr<const torvane::Catalogue>& catalogue) {
+void PageLists::show_view(const torvane::CatalogueOrder& view) {
     // The lines are gathered first and each list is emptied and refilled in one step, so a
     // view of a million items costs one model reset per list.
-    std::array<torvane::PageLines, page_count> lines = torvane::group_into_pages(view, catalogue);
+    std::array<torvane::PageLines, page_count> lines = torvane::group_into_pages(view);
     for (std::size_t i = 0; i < lists_.size(); ++i) {
         lists_[i]->replace(std::make_shared<const torvane::PageLines>(std::move(lines[i])));
     }
@@ -190,8 +189,7 @@ void PageLists::show_view(std::span<const torvane::Item* const> view,
     emit lines_replaced();
 }
 
-void PageLists::show_view_again(std::span<const torvane::Item* const> view,
-                                const std::shared_ptr<const torvane::Catalogue>& catalogue) {
+void PageLists::show_view_again(const torvane::CatalogueOrder& view) {
     // Each list's selection, by what it shows, while the old lines are still there.
     std::array<std::optional<torvane::PageLines::Key>, page_count> selected;
     for (std::size_t page = 0; page < lists_.size(); ++page) {
@@ -199,7 +197,7 @@ void PageLists::show_view_again(std::span<const torvane::Item* const> view,
             selected[page] = lists_[page]->lines()->key(static_cast<std::size_t>(*row));
         }
     }
-    show_view(view, catalogue);
+    show_view(view);
     for (std::size_t page = 0; page < lists_.size(); ++page) {
         const std::optional<std::size_t> row =
             selected[page] ? lists_[page]->lines()->find(*selected[page]) : std::nullopt;

@@ -37,13 +37,11 @@ public:
     PageLists(QWidget* window, StretchLayout& layout);
 
     // Empties the six lists and shows the view's items on their pages; no line stays selected.
-    void show_view(std::span<const torvane::Item* const> view,
-                   const std::shared_ptr<const torvane::Catalogue>& catalogue);
+    void show_view(const torvane::CatalogueOrder& view);
     // The same for a view of another reading: each list selects again, quietly, the line it had
     // selected where it still shows it, and the line picked last is told again as it reads now,
     // or as gone.
-    void show_view_again(std::span<const torvane::Item* const> view,
-                         const std::shared_ptr<const torvane::Catalogue>& catalogue);
+    void show_view_again(const torvane::CatalogueOrder& view);
 
     int current_page() const;
     void set_current_page(int page);

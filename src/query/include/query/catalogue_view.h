@@ -1,11 +1,13 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
 
 #include "items/ordering.h"
+#include "query/catalogue_order.h"
 #include "query/item_view.h"
 #include "query/stat_bounds.h"
 
@@ -29,25 +31,24 @@ struct ViewQuery {
 };
 
 // The items each query selects from one catalogue, sorted by its order. The whole catalogue
-// sorted in an order is made the first time that order is asked for (sorted_catalogue), and
+// sorted in an order is made the first time that order is asked for (sorted_places), and
 // kept: a later query in that order shows it at once, and a filter or a search reads it
 // and needs only picking what it keeps. Records that tie (one category, key and name) stand
 // as the sort of the loader's order leaves them, whatever was shown before.
 class CatalogueView {
 public:
-    // Views of this catalogue from now on; those of the one before are dropped. The views
-    // stay good while the catalogue is held here.
+    // Views of this catalogue from now on.
     void set_catalogue(std::shared_ptr<const Catalogue> catalogue);
 
-    // The items of the query, good until the next query or the next catalogue.
-    std::span<const Item* const> show(const ViewQuery& query);
+    // The items of the query, in its order: good for as long as it is kept.
+    CatalogueOrder show(const ViewQuery& query);
 
 private:
-    const ItemView& sorted(SortMode mode);
+    CatalogueOrder sorted(SortMode mode);
 
     std::shared_ptr<const Catalogue> catalogue_;
-    std::array<ItemView, 3> sorted_;
-    ItemView narrowed_;
+    // The orders other than by name, which is the catalogue's own.
+    std::array<std::shared_ptr<const LargeVector<std::uint32_t>>, 3> sorted_;
 };
 
 } // namespace torvane
