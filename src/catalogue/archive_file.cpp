@@ -1,14 +1,18 @@
 #include "catalogue/archive_file.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/sendfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "base/side_by_side.h"
 
@@ -43,8 +47,10 @@ public:
             ::close(fd_);
         }
     }
+    FileDescriptor(FileDescriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(FileDescriptor&&) = delete;
     int get() const { return fd_; }
 
 private:
@@ -126,7 +132,53 @@ PartRead read_claimed(int fd, std::byte* block, std::size_t claimed) {
     return read_whole_part(0, claimed);
 }
 
+// A copy of the whole file (on to its end, should it have grown) in memory of its own, made by
+// the system without passing through the program, then sealed: neither it nor its size can
+// change any more. Nothing when the system cannot (a file it cannot copy so, an empty one, a
+// build under AddressSanitizer, which watches only the program's own memory); then the file
+// is read as before.
+struct SealedCopy {
+    FileDescriptor memory;
+    std::uint64_t size;
+};
+std::optional<SealedCopy> sealed_copy(int fd) {
+    if (address_sanitizer_on) {
+        return std::nullopt;
+    }
+    SealedCopy copy{FileDescriptor(::memfd_create("archive", MFD_CLOEXEC | MFD_ALLOW_SEALING)), 0};
+    if (copy.memory.get() < 0) {
+        return std::nullopt;
+    }
+    off_t offset = 0;
+    for (;;) {
+        const ssize_t got = ::sendfile(copy.memory.get(), fd, &offset, std::size_t{1} << 30);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        if (static_cast<std::uint64_t>(offset) > largest_file) {
+            // Read as before, which says so.
+            return std::nullopt;
+        }
+    }
+    copy.size = static_cast<std::uint64_t>(offset);
+    constexpr int seals = F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_WRITE | F_SEAL_SEAL;
+    if (copy.size == 0 || ::fcntl(copy.memory.get(), F_ADD_SEALS, seals) != 0) {
+        return std::nullopt;
+    }
+    return copy;
+}
+
 } // namespace
+
+void Unmap::operator()(const std::byte* at) const noexcept {
+    ::munmap(const_cast<std::byte*>(at), bytes);
+}
 
 // The file is read in one block of the size it claims, and on to its end should it have grown
 // meanwhile (some files of the system claim no size at all).
@@ -151,6 +203,21 @@ ArchiveRead ArchiveFile::read(std::string_view path) {
         return {ReadStatus::too_large, {}};
     }
     ArchiveFile file;
+    // A sealed copy, mapped, is ready in a third of the time of reading the file into fresh
+    // memory, where the system filling the program's pages and the program's first touch of
+    // each cost more than the copy (bench/README.md). The file itself is not mapped: cut short
+    // by another program while shown, it would take the program down at the next reading of a
+    // record.
+    if (std::optional<SealedCopy> copy = sealed_copy(fd.get())) {
+        void* const at = ::mmap(nullptr, copy->size, PROT_READ, MAP_PRIVATE | MAP_POPULATE,
+                                copy->memory.get(), 0);
+        if (at != MAP_FAILED) {
+            file.mapping_ = {static_cast<const std::byte*>(at), Unmap{copy->size}};
+            file.data_ = file.mapping_.get();
+            file.size_ = copy->size;
+            return {ReadStatus::read, std::move(file)};
+        }
+    }
     file.block_ = LargeBlock(capacity);
     const PartRead start = read_claimed(fd.get(), file.block_.data(), claimed);
     if (start.error != 0) {
@@ -175,6 +242,7 @@ ArchiveRead ArchiveFile::read(std::string_view path) {
         file.block_ = std::move(grown);
         capacity *= 2;
     }
+    file.data_ = file.block_.data();
     return {ReadStatus::read, std::move(file)};
 }
 
@@ -182,6 +250,7 @@ ArchiveFile ArchiveFile::copy_of(std::string_view text) {
     ArchiveFile file;
     file.block_ = LargeBlock(std::max<std::size_t>(text.size(), 1));
     std::copy(text.begin(), text.end(), reinterpret_cast<char*>(file.block_.data()));
+    file.data_ = file.block_.data();
     file.size_ = text.size();
     return file;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string_view>
 
 #include "base/large_memory.h"
@@ -9,6 +10,12 @@
 namespace torvane {
 
 struct ArchiveRead;
+
+// Gives a mapping of so many bytes back to the system.
+struct Unmap {
+    std::size_t bytes = 0;
+    void operator()(const std::byte* at) const noexcept;
+};
 
 // The bytes of an archive, read from a file in one block or copied from memory.
 class ArchiveFile {
@@ -21,10 +28,14 @@ public:
     // A copy of text, as if read from a file.
     static ArchiveFile copy_of(std::string_view text);
 
-    std::string_view text() const { return {reinterpret_cast<const char*>(block_.data()), size_}; }
+    std::string_view text() const { return {reinterpret_cast<const char*>(data_), size_}; }
 
 private:
+    // The bytes are in one of the two: memory they were read or copied into, or a sealed copy
+    // of the file, mapped (see read).
     LargeBlock block_;
+    std::unique_ptr<const std::byte, Unmap> mapping_;
+    const std::byte* data_ = nullptr;
     std::size_t size_ = 0;
 };
 
