@@ -1,7 +1,6 @@
 #include "query/page_lines.h"
 
 #include <algorithm>
-#include <ranges>
 
 #include "items/description.h"
 
@@ -73,18 +72,34 @@ std::vector<const Item*> PageLines::records() const {
     return records;
 }
 
+namespace {
+
+// Where the run of records of one category that starts at first ends, found by halving rather
+// than by reading every record: a million lines cost a few hundred record reads.
+std::size_t run_end(const CatalogueOrder& order, std::size_t first) {
+    const int code = order[first].category;
+    std::size_t low = first + 1;
+    std::size_t high = order.size();
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        if (order[middle].category == code) {
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    return low;
+}
+
+} // namespace
+
 std::array<PageLines, page_count> group_into_pages(const CatalogueOrder& order) {
     std::array<PageLines, page_count> pages;
     pages.fill(PageLines(order));
-    // The order's runs of one category, found by halving rather than by reading every record:
-    // a million lines cost a few hundred record reads.
     std::size_t first = 0;
     while (first < order.size()) {
         const int code = order[first].category;
-        const auto rest = std::views::iota(first, order.size());
-        const auto run_end = std::ranges::partition_point(
-            rest, [&order, code](std::size_t i) { return order[i].category == code; });
-        const std::size_t end = first + static_cast<std::size_t>(run_end - rest.begin());
+        const std::size_t end = run_end(order, first);
         PageLines& lines = pages[static_cast<std::size_t>(category_info(code).page)];
         // Items of the undefined category stand first, with no header.
         lines.append_run(code != undefined_category ? std::optional(header_line(code))
