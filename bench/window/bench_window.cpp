@@ -208,13 +208,13 @@ int main(int argc, char** argv) {
     std::printf("| peak memory (VmHWM) | %.0f MiB | < %.0f MiB | %s |\n", peak_mib,
                 targets.peak_mib, peak_mib < targets.peak_mib ? "yes" : "**no**");
 
-    std::vector<SortRatio> ratios = {{"start-up", probe.start_up(), 0.5}};
+    std::vector<SortRatio> ratios = {{"start-up", probe.start_up(), targets.start_up_share}};
     for (const Action& action : actions) {
-        ratios.push_back({action.label, action.whole.median(), 0.1});
+        ratios.push_back({action.label, action.whole.median(), targets.action_share});
     }
     for (std::size_t mode = 0; mode < 2; ++mode) {
-        ratios.push_back(
-            {actions[mode].label + ", the first time", actions[mode].whole.times.front(), 0.1});
+        ratios.push_back({actions[mode].label + ", the first time",
+                          actions[mode].whole.times.front(), targets.action_share});
     }
     print_sort_ratios(plain_sort, ratios);
 

@@ -16,7 +16,7 @@ StepTime time_plain_sort(const std::string& path, int runs);
 struct SortRatio {
     std::string label;
     StepTime time;
-    double goal; // e.g. 1.5 for start-up, 0.5 for an action
+    double goal; // e.g. 0.5 for start-up, 0.1 for an action; 0 for none
 };
 
 // Prints the sort's figures and, for each figure, its ratio to the sort in wall clock and in

@@ -47,7 +47,7 @@ double StepSamples::max_wall_ms() const {
 }
 
 Targets targets_for(long items) {
-    return items <= 100000 ? Targets{80, 10, 300} : Targets{8000, 3000, 200};
+    return items <= 100000 ? Targets{80, 10, 300, 0, 0} : Targets{8000, 3000, 200, 0.5, 0.1};
 }
 
 void print_table_head() {
