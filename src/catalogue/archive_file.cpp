@@ -141,6 +141,7 @@ struct SealedCopy {
     FileDescriptor memory;
     std::uint64_t size;
 };
+
 std::optional<SealedCopy> sealed_copy(int fd) {
     if (address_sanitizer_on) {
         return std::nullopt;

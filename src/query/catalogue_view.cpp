@@ -75,6 +75,7 @@ CatalogueOrder CatalogueView::show(const ViewQuery& query) {
         kept[i] = filter.pass(records[i]);
         kept_count += kept[i] ? 1U : 0U;
     }
+    // Room for what is kept only: a large vector's memory is all made ready at once.
     auto places = std::make_shared<LargeVector<std::uint32_t>>();
     places->reserve(kept_count);
     for (const std::uint32_t place : whole.places()) {
