@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "catalogue/catalogue.h"
+#include "items/description.h"
 #include "query/catalogue_view.h"
 #include "query/line_search.h"
 #include "query/page_lines.h"
@@ -49,4 +51,47 @@ TEST(LineSearch, FindsInHeadersAndDescriptionsAsTheNameSearchCompares) {
     for (const Case& c : cases) {
         EXPECT_EQ(rows_containing(page, c.text), c.rows) << c.text;
     }
+}
+
+TEST(PageLines, RowsOfSeveralRunsGiveTheirRecordsHeadersAndKeys) {
+    // The armour page holds shields and armour: two runs, each under its header.
+    const auto catalogue = std::make_shared<const Catalogue>(
+        Catalogue::from_text("[armature]\n"
+                             "Cotta=\"\",5,0,0,0,0,30,\"Forte\",4.5\n"
+                             "Brigantina=\"\",6,0,0,0,0,20,\"Forte\",3.5\n"
+                             "[scudi]\n"
+                             "Buckler=\"\",2,0,0,0,0,10,\"Porto\",1.5\n"));
+    CatalogueView view;
+    view.set_catalogue(catalogue);
+    const PageLines page = group_into_pages(view.show(ViewQuery{}))[1];
+    struct Row {
+        bool header;
+        int category;
+        std::string text; // a header's text, an item's name
+    };
+    const std::vector<Row> rows = {{true, 0, header_line(2)},
+                                   {false, 2, "Buckler"},
+                                   {true, 0, header_line(3)},
+                                   {false, 3, "Brigantina"},
+                                   {false, 3, "Cotta"}};
+    ASSERT_EQ(page.size(), rows.size());
+    std::vector<std::string> names;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const Row& expected = rows[row];
+        const PageLines::Key key{expected.header, expected.category, expected.text};
+        EXPECT_EQ(page.item(row) == nullptr, expected.header) << row;
+        EXPECT_EQ(page.key(row), key) << row;
+        EXPECT_EQ(page.find(key), row) << row;
+        if (expected.header) {
+            EXPECT_EQ(page.text(row), expected.text) << row;
+        } else {
+            names.push_back(expected.text);
+        }
+    }
+    EXPECT_EQ(page.find({false, 3, "Buckler"}), std::nullopt);
+    std::vector<std::string> record_names;
+    for (const Item* record : page.records()) {
+        record_names.emplace_back(record->name());
+    }
+    EXPECT_EQ(record_names, names);
 }
