@@ -11,10 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <thread>
 #include <utility>
-
-#include "base/side_by_side.h"
 
 namespace torvane {
 
@@ -79,9 +76,6 @@ std::string_view read_status_text(ReadStatus status) {
 
 namespace {
 
-// Below this size a second thread costs more than it saves.
-constexpr std::uint64_t parallel_bytes = std::uint64_t{4} << 20;
-
 struct PartRead {
     std::size_t got = 0;
     int error = 0; // errno, when reading failed
@@ -107,29 +101,6 @@ PartRead read_part(int fd, std::byte* to, std::size_t count, std::uint64_t offse
         part.got += static_cast<std::size_t>(got);
     }
     return part;
-}
-
-// Reads the first claimed bytes of the file into block, a large file in two halves side by
-// side: copying the bytes out of the system's cache was a fifth of loading a large archive.
-// Returns how many bytes from the start were read, which is fewer if the file shrank. Each
-// part's pages are made writable first, by the thread that writes them.
-PartRead read_claimed(int fd, std::byte* block, std::size_t claimed) {
-    const auto read_whole_part = [fd, block](std::size_t begin, std::size_t end) {
-        prefault(block + begin, end - begin);
-        return read_part(fd, block + begin, end - begin, begin);
-    };
-    if (claimed >= parallel_bytes && std::thread::hardware_concurrency() >= 2) {
-        const std::size_t half = claimed / 2;
-        PartRead first;
-        PartRead second;
-        side_by_side([&] { first = read_whole_part(0, half); },
-                     [&] { second = read_whole_part(half, claimed); });
-        if (first.error != 0 || first.got < half) {
-            return first;
-        }
-        return {half + second.got, second.error};
-    }
-    return read_whole_part(0, claimed);
 }
 
 // A copy of the whole file (on to its end, should it have grown) in memory of its own, made by
@@ -220,7 +191,8 @@ ArchiveRead ArchiveFile::read(std::string_view path) {
         }
     }
     file.block_ = LargeBlock(capacity);
-    const PartRead start = read_claimed(fd.get(), file.block_.data(), claimed);
+    prefault(file.block_.data(), claimed);
+    const PartRead start = read_part(fd.get(), file.block_.data(), claimed, 0);
     if (start.error != 0) {
         return {status_of_error(start.error), {}};
     }
